@@ -1,0 +1,17 @@
+#pragma once
+// One ship: accessors, committing its cells, placement moves and sinking.
+
+#include <string>
+
+#include "modele/structures.hpp"
+
+int getCouleur(const TInfoBateau& pB);
+EType getForme(const TInfoBateau& pB);
+std::string getBNom(const TInfoBateau& pB);
+TInfoBateau& getInfoBateau(int pNum, Tparam& pParam);
+const TInfoBateau& getInfoBateau(int pNum, const Tparam& pParam);
+int getNbCases(const Tparam& pParam);
+
+void enregistrerPos(TJoueur& pJoueur, int pIdBateau);
+bool actionBateau(TJoueur& pJoueur, int pIdBateau, int pAction);
+bool estCoule(int pIdBateau, const TJoueur& pTireur, const TJoueur& pCible);

@@ -1,0 +1,49 @@
+#pragma once
+// The console the game draws on: 110 x 45 cells, one cursor, one current attribute
+// (foreground | background << 4), keys one at a time and typed answers.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum COLORS : int {
+  BLACK = 0,
+  BLUE = 1,
+  GREEN = 2,
+  CYAN = 3,
+  RED = 4,
+  MAGENTA = 5,
+  BROWN = 6,
+  LIGHTGRAY = 7,
+  DARKGRAY = 8,
+  LIGHTBLUE = 9,
+  LIGHTGREEN = 10,
+  LIGHTCYAN = 11,
+  LIGHTRED = 12,
+  LIGHTMAGENTA = 13,
+  YELLOW = 14,
+  WHITE = 15
+};
+
+// Blanks every cell without touching its colour and puts the cursor at (1, 1).
+void clrscr();
+// Cursor to column x, row y, both from 1.
+void gotoxy(int x, int y);
+void textattr(int _attr);
+void textcolor(int _color);
+
+// Writes text at the cursor in the current attribute ('\n' goes to column 1 of the next row).
+void ecrire(std::string_view pTexte);
+// Writes the text and a line break, as puts does.
+void ecrireLigne(std::string_view pTexte);
+
+// Waits for one key and gives its code; an arrow gives 224 and then 72, 80, 75 or 77.
+int lireTouche();
+// Reads a typed line and gives its leading integer; nothing when the line does not begin with a
+// number that fits an int. Blank lines are skipped; the rest of the line is dropped.
+std::optional<int> saisirNombre();
+// Reads a typed line and gives its first word, cut to 14 characters; blank lines are skipped.
+std::string saisirMot();
+
+// Ends the program with this exit status, the terminal restored on the way out.
+[[noreturn]] void terminerProgramme(int pStatut);

@@ -1,0 +1,12 @@
+#pragma once
+// A player's stack of shots, the most recent on top.
+
+#include <memory>
+
+#include "modele/structures.hpp"
+
+std::unique_ptr<TPile> creerPile();
+bool pileVide(const TPile& pPile);
+void empiler(TPile& pPile, TCoup pCoup);
+int depiler(TPile& pPile);
+int getLongPile(const TPile& pPile);

@@ -1,0 +1,5 @@
+#include "modele/util.hpp"
+
+#include "plateforme/console.hpp"
+
+void initConsoleJeu() { plateforme::peripheriqueCourant().preparerConsole(); }

@@ -1,0 +1,134 @@
+#include "plateforme/clavier.hpp"
+
+namespace plateforme {
+namespace {
+
+constexpr unsigned char ECHAP = 0x1B;
+
+int codeFleche(unsigned char pFinale) {
+  switch (pFinale) {
+    case 'A':
+      return CODE_HAUT;
+    case 'B':
+      return CODE_BAS;
+    case 'C':
+      return CODE_DROITE;
+    case 'D':
+      return CODE_GAUCHE;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace
+
+void DecodeurTouches::alimenter(std::string_view pOctets) {
+  for (char c : pOctets) octets_.push_back(static_cast<unsigned char>(c));
+  if (!pOctets.empty()) attente_ = std::chrono::milliseconds{0};
+  analyser();
+}
+
+void DecodeurTouches::attendre(std::chrono::milliseconds pDuree) {
+  attente_ += pDuree;
+  if (attente_ > std::chrono::milliseconds{0}) sauterLF_ = false;
+  analyser();
+}
+
+void DecodeurTouches::finEntree() {
+  fin_ = true;
+  analyser();
+}
+
+std::optional<int> DecodeurTouches::code() {
+  if (codes_.empty()) return std::nullopt;
+  const int c = codes_.front();
+  codes_.pop_front();
+  return c;
+}
+
+void DecodeurTouches::analyser() {
+  while (!octets_.empty()) {
+    const unsigned char octet = octets_.front();
+    if (octet == '\n' && sauterLF_) {
+      octets_.pop_front();
+      sauterLF_ = false;
+      continue;
+    }
+    sauterLF_ = false;
+    if (octet == ECHAP) {
+      if (!analyserEchappement()) return;
+    } else if (octet >= 0x80) {
+      if (!analyserMultiOctet()) return;
+    } else {
+      octets_.pop_front();
+      if (octet == '\r') {
+        codes_.push_back(CODE_ENTREE);
+        sauterLF_ = true;
+      } else if (octet == '\n') {
+        codes_.push_back(CODE_ENTREE);
+      } else {
+        codes_.push_back(octet);
+      }
+    }
+  }
+}
+
+// Decodes the escape sequence at the front. Returns false when it is not complete yet and more
+// bytes may still come.
+bool DecodeurTouches::analyserEchappement() {
+  const bool delaiEcoule = fin_ || attente_ >= DELAI_ECHAP;
+  if (octets_.size() == 1) {
+    if (!delaiEcoule) return false;
+    octets_.pop_front();
+    codes_.push_back(CODE_ECHAP);
+    return true;
+  }
+  const unsigned char introducteur = octets_[1];
+  if (introducteur == ECHAP) {  // ESC ESC: the first one stood alone
+    octets_.pop_front();
+    codes_.push_back(CODE_ECHAP);
+    return true;
+  }
+  std::size_t i = 2;
+  if (introducteur == '[') {
+    // CSI: parameter bytes, intermediate bytes, then one final byte.
+    while (i < octets_.size() && octets_[i] >= 0x20 && octets_[i] <= 0x3F) ++i;
+  } else if (introducteur != 'O') {
+    // ESC and one more byte (Alt and a key): one sequence with no meaning here.
+    octets_.erase(octets_.begin(), octets_.begin() + 2);
+    codes_.push_back(CODE_INCONNU);
+    return true;
+  }
+  if (i >= octets_.size()) {
+    if (!delaiEcoule) return false;
+    octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
+    codes_.push_back(CODE_INCONNU);
+    return true;
+  }
+  const int fleche = codeFleche(octets_[i]);
+  octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i) + 1);
+  if (fleche < 0) {
+    codes_.push_back(CODE_INCONNU);
+  } else {
+    codes_.push_back(CODE_PREFIXE);
+    codes_.push_back(fleche);
+  }
+  return true;
+}
+
+// A UTF-8 character of several bytes gives one code 0; a stray byte gives 0 too.
+bool DecodeurTouches::analyserMultiOctet() {
+  const unsigned char tete = octets_.front();
+  std::size_t longueur = 1;
+  if (tete >= 0xC2 && tete <= 0xDF) longueur = 2;
+  if (tete >= 0xE0 && tete <= 0xEF) longueur = 3;
+  if (tete >= 0xF0 && tete <= 0xF4) longueur = 4;
+  std::size_t i = 1;
+  while (i < longueur && i < octets_.size() && (octets_[i] & 0xC0) == 0x80) ++i;
+  if (i < longueur && i == octets_.size() && !fin_ && attente_ < DELAI_ECHAP) return false;
+  octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
+  codes_.push_back(CODE_INCONNU);
+  return true;
+}
+
+}  // namespace plateforme

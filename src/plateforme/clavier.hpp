@@ -1,0 +1,51 @@
+#pragma once
+// Turns the bytes a terminal sends into the key codes the game's loops compare: 13 for Enter,
+// 224 then 72/80/77/75 for the arrows, 0 for any other escape sequence or multi-byte character,
+// 27 for ESC alone, the byte's value otherwise. It is fed bytes and the time waited, and never
+// reads or sleeps itself.
+
+#include <chrono>
+#include <deque>
+#include <optional>
+#include <string_view>
+
+namespace plateforme {
+
+inline constexpr int CODE_PREFIXE = 224;
+inline constexpr int CODE_HAUT = 72;
+inline constexpr int CODE_BAS = 80;
+inline constexpr int CODE_GAUCHE = 75;
+inline constexpr int CODE_DROITE = 77;
+inline constexpr int CODE_ENTREE = 13;
+inline constexpr int CODE_ECHAP = 27;
+inline constexpr int CODE_INCONNU = 0;
+
+// How long a lone ESC waits for the rest of a sequence before it counts as the ESC key.
+inline constexpr std::chrono::milliseconds DELAI_ECHAP{50};
+
+class DecodeurTouches {
+ public:
+  void alimenter(std::string_view pOctets);
+  // Tells the decoder that this much time went by with no new byte.
+  void attendre(std::chrono::milliseconds pDuree);
+  // No more bytes will come: whatever is pending is decoded as it stands.
+  void finEntree();
+
+  std::optional<int> code();
+  // True when bytes wait for the rest of their sequence: the reader should wait at most
+  // DELAI_ECHAP for more, then call attendre.
+  bool sequenceEnCours() const { return !octets_.empty(); }
+
+ private:
+  void analyser();
+  bool analyserEchappement();
+  bool analyserMultiOctet();
+
+  std::deque<unsigned char> octets_;
+  std::deque<int> codes_;
+  std::chrono::milliseconds attente_{0};
+  bool fin_ = false;
+  bool sauterLF_ = false;  // a CR was just decoded: an LF right behind it is the same Enter
+};
+
+}  // namespace plateforme

@@ -1,0 +1,30 @@
+#include "plateforme/console.hpp"
+
+namespace plateforme {
+namespace {
+
+// A device that has no keys at all: used when nothing is installed, so that a stray read ends
+// like an exhausted input instead of touching a null pointer.
+class SansPeripherique final : public Peripherique {
+ public:
+  int lireCode(const Ecran&) override { throw FinEntree{}; }
+  void presenter(const Ecran&) override {}
+};
+
+SansPeripherique aucun;
+Ecran ecran;
+Peripherique* actif = &aucun;
+
+}  // namespace
+
+SessionConsole::SessionConsole(Peripherique& pPeripherique) : precedent_(actif) {
+  actif = &pPeripherique;
+  ecran = Ecran{};
+}
+
+SessionConsole::~SessionConsole() { actif = precedent_; }
+
+Ecran& ecranCourant() { return ecran; }
+Peripherique& peripheriqueCourant() { return *actif; }
+
+}  // namespace plateforme

@@ -1,0 +1,48 @@
+#pragma once
+// The one console of the run: the screen model the game draws on, and the device that shows it
+// and gives keys (the real terminal, or a scripted one in tests).
+
+#include "plateforme/ecran.hpp"
+
+namespace plateforme {
+
+// Thrown when the keyboard has nothing more to give (terminal closed, input exhausted).
+struct FinEntree {};
+
+// Thrown to end the program with an exit status; the entry catches it, so that the terminal is
+// restored on the way out like on any other.
+struct SortieProgramme {
+  int statut;
+};
+
+inline constexpr int STATUT_FIN_ENTREE = 4;
+
+class Peripherique {
+ public:
+  virtual ~Peripherique() = default;
+  // Gives the next key code. When none is waiting, the screen is shown first, then it blocks.
+  // Throws FinEntree when input has ended.
+  virtual int lireCode(const Ecran& pEcran) = 0;
+  // Shows the screen as it stands (at exit).
+  virtual void presenter(const Ecran& pEcran) = 0;
+  // Titles the console and asks for its size (the game's 110 x 45).
+  virtual void preparerConsole() {}
+};
+
+// Installs a device and a fresh screen for the time of its life; the console primitives use
+// the installed ones.
+class SessionConsole {
+ public:
+  explicit SessionConsole(Peripherique& pPeripherique);
+  ~SessionConsole();
+  SessionConsole(const SessionConsole&) = delete;
+  SessionConsole& operator=(const SessionConsole&) = delete;
+
+ private:
+  Peripherique* precedent_;
+};
+
+Ecran& ecranCourant();
+Peripherique& peripheriqueCourant();
+
+}  // namespace plateforme

@@ -1,0 +1,58 @@
+#pragma once
+// A terminal for tests: keys come from a script, the screen is read straight from the model.
+// Each piece of the script arrives as one read, so a test can look at the screen as the player
+// sees it before typing the next piece.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plateforme/clavier.hpp"
+#include "plateforme/console.hpp"
+
+namespace touches {
+inline constexpr std::string_view HAUT = "\x1b[A";
+inline constexpr std::string_view BAS = "\x1b[B";
+inline constexpr std::string_view DROITE = "\x1b[C";
+inline constexpr std::string_view GAUCHE = "\x1b[D";
+inline constexpr std::string_view ENTREE = "\r";
+}  // namespace touches
+
+class TerminalScripte final : public plateforme::Peripherique {
+ public:
+  TerminalScripte() = default;
+  // Each argument is one piece, read in one go.
+  explicit TerminalScripte(std::initializer_list<std::string_view> pMorceaux);
+
+  void taper(std::string_view pMorceau);
+  int lireCode(const plateforme::Ecran& pEcran) override;
+  void presenter(const plateforme::Ecran&) override {}
+
+  // The screen each time the program waited for a piece that was not there yet.
+  const std::vector<plateforme::Ecran>& vues() const { return vues_; }
+  int codesLus() const { return codesLus_; }
+
+ private:
+  std::deque<std::string> morceaux_;
+  plateforme::DecodeurTouches decodeur_;
+  std::vector<plateforme::Ecran> vues_;
+  int codesLus_ = 0;
+};
+
+// Runs pCorps with this terminal as the console, on a fresh screen. Gives the exit status the
+// program would end with: pCorps's own result, the status it asked for, or 4 at end of input.
+int executerStatut(TerminalScripte& pTerminal, const std::function<int()>& pCorps);
+// The same for a body with no result of its own (0 when it returns).
+int executer(TerminalScripte& pTerminal, const std::function<void()>& pCorps);
+
+// Reading the screen model: text of n cells from (x, y), a whole row without trailing blanks,
+// a cell's attribute.
+std::string texte(const plateforme::Ecran& pEcran, int x, int y, int n);
+std::string ligne(const plateforme::Ecran& pEcran, int y);
+int attribut(const plateforme::Ecran& pEcran, int x, int y);
+// The same on the current screen.
+std::string texte(int x, int y, int n);
+std::string ligne(int y);
+int attribut(int x, int y);
