@@ -1,0 +1,10 @@
+#pragma once
+// Placing the fleets, the settings dialogue, overlap and sinking over a whole fleet.
+
+#include "modele/structures.hpp"
+
+bool checkPos(const TJoueur& pJoueur, int pIdBateau);
+void placerBateau(Tparam& pParametre);
+void placementAlea(TJoueur& pJoueur, int pNbBateau);
+void parametrerPartie(Tparam& pParam);
+void checkBateauxCoules(int pNbBateau, const TJoueur& pTireur, TJoueur& pCible);

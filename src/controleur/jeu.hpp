@@ -1,0 +1,10 @@
+#pragma once
+// One game: turns, aiming, shots, undo, save and quit.
+
+#include "modele/structures.hpp"
+
+int jouer(Tparam& pParam, int estReprise);
+void tir(TJoueur& pTireur, const TJoueur& pCible, int* pTour, int pPosition);
+bool tirPossible(const TPile& pPile, int pPosition);
+bool deplacerCurseur(int* pX, int* pY, int pTouche);
+int estGagne(const Tparam& pParam);

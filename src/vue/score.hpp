@@ -1,0 +1,9 @@
+#pragma once
+// A player's score panel in a game, and the best-scores table.
+
+#include <vector>
+
+#include "modele/structures.hpp"
+
+void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir);
+void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore);
