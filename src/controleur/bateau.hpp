@@ -7,4 +7,4 @@ bool checkPos(const TJoueur& pJoueur, int pIdBateau);
 void placerBateau(Tparam& pParametre);
 void placementAlea(TJoueur& pJoueur, int pNbBateau);
 void parametrerPartie(Tparam& pParam);
-void checkBateauxCoules(int pNbBateau, const TJoueur& pTireur, TJoueur& pCible);
+void checkBateauxCoules(int pNbBateau, TJoueur& pTireur, TJoueur& pCible);
