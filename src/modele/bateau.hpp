@@ -12,6 +12,8 @@ TInfoBateau& getInfoBateau(int pNum, Tparam& pParam);
 const TInfoBateau& getInfoBateau(int pNum, const Tparam& pParam);
 int getNbCases(const Tparam& pParam);
 
+// True when no cell of ship pIdBateau is among the owner's committed cells. Touching is allowed.
+bool estLibre(const TJoueur& pJoueur, int pIdBateau);
 void enregistrerPos(TJoueur& pJoueur, int pIdBateau);
 bool actionBateau(TJoueur& pJoueur, int pIdBateau, int pAction);
 bool estCoule(int pIdBateau, const TJoueur& pTireur, const TJoueur& pCible);

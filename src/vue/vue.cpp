@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "modele/coniocouleur.hpp"
+#include "vue/vueGrille.hpp"
 
 namespace {
 
@@ -40,4 +41,33 @@ void afficherRegles() {
   auto texte = lireTexte("regles.txt");
   if (!texte) terminerProgramme(STATUT_REGLES_ABSENTES);
   ecrire(*texte);
+}
+
+namespace {
+
+// Left panel for the human, right panel for the computer; any other id counts as the human.
+int xPanneau(int pIdJoueur) {
+  return pIdJoueur == 2 ? 60 : 10;
+}
+
+}  // namespace
+
+// Each shot is a white X on the colour of its mark: miss, hit, or hit on a sunk ship.
+void afficherTirs(const TPile& pPile, int pHaut, int pGauche) {
+  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
+    afficherCaractereDansGrille(WHITE, c->coup.couleur, 'X', pGauche, pHaut,
+                                ligneDeCode(c->coup.position), colonneDeCode(c->coup.position));
+  }
+}
+
+void afficherNom(std::string_view pNom, int pIdJoueur) {
+  textcolor(LIGHTCYAN);
+  gotoxy(xPanneau(pIdJoueur) + 15, 26);
+  ecrire(pNom);
+}
+
+void afficherTouchesJeu() {
+  gotoxy(35, 35);
+  textcolor(LIGHTCYAN);
+  ecrire("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter");
 }
