@@ -1,0 +1,254 @@
+#include "controleur/jeu.hpp"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "controleur/bateau.hpp"
+#include "modele/coniocouleur.hpp"
+#include "modele/parametre.hpp"
+#include "modele/pile.hpp"
+#include "modele/random.hpp"
+#include "modele/sauv.hpp"
+#include "modele/score.hpp"
+#include "vue/bateau.hpp"
+#include "vue/score.hpp"
+#include "vue/vue.hpp"
+#include "vue/vueGrille.hpp"
+
+namespace {
+
+constexpr int TOUCHE_HAUT = 72;
+constexpr int TOUCHE_BAS = 80;
+constexpr int TOUCHE_GAUCHE = 75;
+constexpr int TOUCHE_DROITE = 77;
+constexpr int TOUCHE_ENTREE = 13;
+constexpr int TAILLE_GRILLE = 10;
+
+// The human's own board (ships, the computer's shots) and the target board (the human's shots).
+constexpr int X_GRILLE_JOUEUR = 10;
+constexpr int X_GRILLE_CIBLE = 60;
+constexpr int Y_GRILLES = 5;
+
+constexpr int X_MESSAGE_SAUVEGARDE = 25;
+constexpr int Y_MESSAGES = 32;
+constexpr std::string_view SAUVEGARDE_FAITE =
+    "Sauvegarde effectuee. Appuyez sur une touche pour continuer a jouer";
+constexpr std::string_view SAUVEGARDE_RATEE = "Une erreur est survenue. Sauvegarde impossible.";
+constexpr std::string_view QUESTION_QUITTER =
+    "Voulez-vous vraiment quitter? La partie est perdue sans sauvegarde.";
+
+struct Partie {
+  Tparam& param;
+  int joueurTour = 0;
+  int curseurX = 1;
+  int curseurY = 1;
+  int nbBateau = 0;
+  bool quit = false;
+};
+
+bool estTouche(int pTouche, char pMinuscule) {
+  return pTouche == pMinuscule || pTouche == pMinuscule - 'a' + 'A';
+}
+
+// --- Drawing one turn ---
+
+void afficherTour(Partie& pPartie) {
+  TJoueur& humain = *pPartie.param.joueur1;
+  TJoueur& ordi = *pPartie.param.joueur2;
+  // Flags and marks follow the stacks as they are now, so an undo can refloat a ship.
+  checkBateauxCoules(pPartie.nbBateau, humain, ordi);
+  checkBateauxCoules(pPartie.nbBateau, ordi, humain);
+  for (int i = 0; i < pPartie.nbBateau; ++i) {
+    afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_GRILLE_JOUEUR,
+                   Y_GRILLES);
+  }
+  // The computer's shots come after the ships: a hit shows over the ship it struck.
+  if (!pileVide(*humain.pileCoup)) afficherTirs(*humain.pileCoup, Y_GRILLES, X_GRILLE_CIBLE);
+  if (!pileVide(*ordi.pileCoup)) afficherTirs(*ordi.pileCoup, Y_GRILLES, X_GRILLE_JOUEUR);
+  afficherScore(getScore(*humain.pileCoup), 1, getTouche(*humain.pileCoup),
+                getNbTir(*humain.pileCoup));
+  afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup));
+  afficherTouchesJeu();
+}
+
+// --- The human's keys other than aiming and firing ---
+
+void sauvegarder(const Tparam& pParam) {
+  const std::string_view message = sauverPartie(pParam) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE;
+  gotoxy(X_MESSAGE_SAUVEGARDE, Y_MESSAGES);
+  ecrire(message);
+  lireTouche();
+  gotoxy(X_MESSAGE_SAUVEGARDE, Y_MESSAGES);
+  ecrire(std::string(message.size(), ' '));
+}
+
+void afficherChoix(bool pOui) {
+  gotoxy(1, Y_MESSAGES + 1);
+  ecrire(pOui ? "->" : "  ");
+  ecrireLigne("Oui");
+  ecrire(pOui ? "  " : "->");
+  ecrire("Non");
+}
+
+// True when the player confirms leaving. "Non" is marked when the question opens.
+bool confirmerQuitter() {
+  gotoxy(1, Y_MESSAGES);
+  ecrire(QUESTION_QUITTER);
+  bool oui = false;
+  for (;;) {
+    afficherChoix(oui);
+    const int touche = lireTouche();
+    if (touche == TOUCHE_HAUT) oui = true;
+    if (touche == TOUCHE_BAS) oui = false;
+    if (touche != TOUCHE_ENTREE) continue;
+    if (oui) return true;
+    gotoxy(1, Y_MESSAGES);
+    ecrire(std::string(QUESTION_QUITTER.size(), ' ') + "\n     \n     ");
+    return false;
+  }
+}
+
+// --- The two moves ---
+
+void coupHumain(Partie& pPartie) {
+  Tparam& param = pPartie.param;
+  afficherCaractereDansGrille(YELLOW, BLACK, 'O', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
+                              pPartie.curseurX);
+  const int touche = lireTouche();
+  // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
+  afficherCaractereDansGrille(YELLOW, BLACK, ' ', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
+                              pPartie.curseurX);
+  if (deplacerCurseur(&pPartie.curseurX, &pPartie.curseurY, touche)) return;
+  if (touche == TOUCHE_ENTREE) {
+    tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour,
+        codeCase(pPartie.curseurY, pPartie.curseurX));
+    return;
+  }
+  if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
+    annulerCoup(param, &pPartie.joueurTour);
+  }
+  if (estTouche(touche, 's')) {
+    sauvegarder(param);
+  } else if (estTouche(touche, 'q')) {
+    pPartie.quit = confirmerQuitter();
+  }
+}
+
+// The computer may pick a cell it already shot; the refusal costs it one turn of the loop.
+void coupOrdinateur(Partie& pPartie) {
+  pPartie.curseurX = nombreAleatoire(1, TAILLE_GRILLE);
+  pPartie.curseurY = nombreAleatoire(1, TAILLE_GRILLE);
+  tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour,
+      codeCase(pPartie.curseurY, pPartie.curseurX));
+  pPartie.curseurX = 1;
+  pPartie.curseurY = 1;
+}
+
+// --- Start and end ---
+
+void afficherDebut(const Tparam& pParam) {
+  clrscr();
+  afficherGrille(X_GRILLE_JOUEUR, Y_GRILLES, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  afficherGrille(X_GRILLE_CIBLE, Y_GRILLES, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  afficherNom(pParam.joueur1->nomJoueur, 1);
+  afficherNom(pParam.joueur2->nomJoueur, 2);
+}
+
+// The boards are blanked to black first: clearing changes characters, not colours.
+void afficherFin() {
+  resetGrille(X_GRILLE_JOUEUR, Y_GRILLES);
+  resetGrille(X_GRILLE_CIBLE, Y_GRILLES);
+  clrscr();
+  textcolor(LIGHTCYAN);
+  ecrireLigne("PARTIE TERMINEE\n\n\n\n");
+  ecrire("Appuyez sur une touche pour continuer...");
+  lireTouche();
+  clrscr();
+}
+
+int nbTirs(const Tparam& pParam) {
+  return getLongPile(*pParam.joueur1->pileCoup) + getLongPile(*pParam.joueur2->pileCoup);
+}
+
+}  // namespace
+
+int jouer(Tparam& pParam, int estReprise) {
+  Partie partie{pParam};
+  if (estReprise == 0) {
+    pParam.aCommence = nombreAleatoire(1, 2);
+    partie.joueurTour = pParam.aCommence;
+  } else {
+    // Shots alternate from the first shooter on, so a game saved on the human's turn resumes there.
+    partie.joueurTour = nbTirs(pParam) + pParam.aCommence;
+  }
+  afficherDebut(pParam);
+  partie.nbBateau = 4 * getNBInstances(pParam);
+  int gagnant = 0;
+  for (;;) {
+    afficherTour(partie);
+    if (partie.joueurTour % 2 != 0) {
+      coupHumain(partie);
+    } else {
+      coupOrdinateur(partie);
+    }
+    gagnant = estGagne(pParam);
+    if (gagnant == 1 || gagnant == 2 || partie.quit) break;
+  }
+  afficherFin();
+  return gagnant;
+}
+
+void tir(TJoueur& pTireur, const TJoueur& pCible, int* pTour, int pPosition) {
+  if (!tirPossible(*pTireur.pileCoup, pPosition)) return;
+  const auto nbCases = std::min(static_cast<std::size_t>(std::max(pCible.nbCasesPrises, 0)),
+                                pCible.tabPosBateauJoueur.size());
+  const auto debut = pCible.tabPosBateauJoueur.begin();
+  const auto fin = debut + static_cast<std::ptrdiff_t>(nbCases);
+  const bool touche = std::find(debut, fin, pPosition) != fin;
+  empiler(*pTireur.pileCoup, TCoup{pPosition, touche ? MARQUE_TOUCHE : MARQUE_RATE});
+  ++*pTour;
+}
+
+bool tirPossible(const TPile& pPile, int pPosition) {
+  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
+    if (c->coup.position == pPosition) return false;
+  }
+  return true;
+}
+
+bool deplacerCurseur(int* pX, int* pY, int pTouche) {
+  if (pTouche == TOUCHE_HAUT && *pY > 1) {
+    --*pY;
+  } else if (pTouche == TOUCHE_BAS && *pY < TAILLE_GRILLE) {
+    ++*pY;
+  } else if (pTouche == TOUCHE_GAUCHE && *pX > 1) {
+    --*pX;
+  } else if (pTouche == TOUCHE_DROITE && *pX < TAILLE_GRILLE) {
+    ++*pX;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+int estGagne(const Tparam& pParam) {
+  int gagnant = 0;
+  if (getTouche(*pParam.joueur2->pileCoup) == pParam.joueur1->nbCasesPrises) gagnant = 2;
+  if (getTouche(*pParam.joueur1->pileCoup) == pParam.joueur2->nbCasesPrises) gagnant = 1;
+  return gagnant;
+}
+
+// Takes back the human's last shot and the computer's, or only the computer's when it has fired
+// the one shot of the game. A stack that is already empty is left alone, whatever the counter
+// claims, and the counter is then set to what the stacks really hold.
+void annulerCoup(Tparam& pParam, int* pTour) {
+  TPile& pileHumain = *pParam.joueur1->pileCoup;
+  TPile& pileOrdi = *pParam.joueur2->pileCoup;
+  if (pParam.aCommence + 1 < *pTour && !pileVide(pileHumain)) depiler(pileHumain);
+  if (!pileVide(pileOrdi)) depiler(pileOrdi);
+  *pTour = pParam.aCommence + nbTirs(pParam);
+  resetGrille(X_GRILLE_JOUEUR, Y_GRILLES);
+  resetGrille(X_GRILLE_CIBLE, Y_GRILLES);
+}
