@@ -1,0 +1,131 @@
+#include "modele/score.hpp"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+#include "modele/fichier.hpp"
+
+namespace {
+
+const std::string FICHIER_SCORES = "meilleurs.dat";
+
+// One record on disk: score, hits and shots, the 15-byte name and one filler byte.
+constexpr std::size_t TAILLE_SCORE = 28;
+
+// The best score a record can be beaten from: a table whose records all reach it is never
+// entered into.
+constexpr int SCORE_PLAFOND = 100;
+
+template <typename Predicat>
+int compterCoups(const TPile& pPile, Predicat pRetenu) {
+  int nombre = 0;
+  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
+    if (pRetenu(c->coup)) ++nombre;
+  }
+  return nombre;
+}
+
+TScore decoderScore(std::span<const std::uint8_t> pEnregistrement) {
+  LecteurOctets lecteur(pEnregistrement);
+  TScore score;
+  score.score = lecteur.lireEntier().value_or(0);
+  score.nbTouche = lecteur.lireEntier().value_or(0);
+  score.nbTir = lecteur.lireEntier().value_or(0);
+  score.nom =
+      nomCoupe(lecteur.lireOctets(TAILLE_CHAMP_NOM).value_or(std::span<const std::uint8_t>{}));
+  return score;
+}
+
+void encoderScore(Octets& pTampon, const TScore& pScore) {
+  ajouterEntier(pTampon, pScore.score);
+  ajouterEntier(pTampon, pScore.nbTouche);
+  ajouterEntier(pTampon, pScore.nbTir);
+  ajouterNom(pTampon, pScore.nom);
+  ajouterOctet(pTampon, 0);
+}
+
+// The slot holding the lowest score below the ceiling, the first of equals; none when every
+// record reaches the ceiling.
+std::optional<std::size_t> plusBasScore(const std::vector<TScore>& pListe, std::size_t pNombre) {
+  std::optional<std::size_t> choisi;
+  int minimum = SCORE_PLAFOND;
+  for (std::size_t i = 0; i < pNombre; ++i) {
+    if (pListe[i].score < minimum) {
+      minimum = pListe[i].score;
+      choisi = i;
+    }
+  }
+  return choisi;
+}
+
+}  // namespace
+
+int getScore(const TPile& pPile) {
+  return SCORE_PLAFOND - getNbTir(pPile);
+}
+
+int getTouche(const TPile& pPile) {
+  return compterCoups(pPile, [](const TCoup& pCoup) {
+    return pCoup.couleur == MARQUE_TOUCHE || pCoup.couleur == MARQUE_COULE;
+  });
+}
+
+int getNbTir(const TPile& pPile) {
+  return compterCoups(pPile, [](const TCoup&) { return true; });
+}
+
+int getNbScore() {
+  const ContenuFichier fichier = lireFichier(FICHIER_SCORES);
+  if (fichier.etat != EtatLecture::lu) return -1;
+  // A trailing incomplete record does not count.
+  return static_cast<int>(fichier.octets.size() / TAILLE_SCORE);
+}
+
+bool chargerScores(std::vector<TScore>& pScore) {
+  const ContenuFichier fichier = lireFichier(FICHIER_SCORES);
+  if (fichier.etat != EtatLecture::lu) return false;
+  const std::size_t nombre = fichier.octets.size() / TAILLE_SCORE;
+  // A list too short for the file would lose records when it is written back: refuse it whole.
+  if (nombre > pScore.size()) return false;
+  const std::span<const std::uint8_t> octets(fichier.octets);
+  for (std::size_t i = 0; i < nombre; ++i) {
+    pScore[i] = decoderScore(octets.subspan(i * TAILLE_SCORE, TAILLE_SCORE));
+  }
+  return true;
+}
+
+bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore,
+                  bool pListeAgrandie) {
+  if (pNbScore < 0 || std::cmp_greater(pNbScore, pListeScores.size())) return false;
+  const auto nombre = static_cast<std::size_t>(pNbScore);
+  if (pListeAgrandie) {
+    if (nombre == 0) return false;
+    pListeScores[nombre - 1] = std::move(pScore);
+  } else if (const auto choisi = plusBasScore(pListeScores, nombre);
+             choisi && pScore.score > pListeScores[*choisi].score) {
+    pListeScores[*choisi] = std::move(pScore);
+  }
+  triListeScores(pListeScores, pNbScore);
+
+  Octets octets;
+  octets.reserve(nombre * TAILLE_SCORE);
+  for (std::size_t i = 0; i < nombre; ++i) encoderScore(octets, pListeScores[i]);
+  return remplacerFichier(FICHIER_SCORES, octets);
+}
+
+// A bubble sort: equal scores are never exchanged, so the older record stays above.
+void triListeScores(std::vector<TScore>& pListeScores, int pNbScore) {
+  const std::size_t nombre =
+      std::min(pListeScores.size(), static_cast<std::size_t>(std::max(pNbScore, 0)));
+  bool echange = true;
+  while (echange) {
+    echange = false;
+    for (std::size_t i = 0; i + 1 < nombre; ++i) {
+      if (pListeScores[i].score < pListeScores[i + 1].score) {
+        std::swap(pListeScores[i], pListeScores[i + 1]);
+        echange = true;
+      }
+    }
+  }
+}
