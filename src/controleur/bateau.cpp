@@ -1,9 +1,19 @@
 #include "controleur/bateau.hpp"
 
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "modele/bateau.hpp"
+#include "modele/coniocouleur.hpp"
+#include "modele/couleurs.hpp"
 #include "modele/coup.hpp"
+#include "modele/parametre.hpp"
+#include "modele/random.hpp"
+#include "vue/bateau.hpp"
+#include "vue/vue.hpp"
+#include "vue/vueGrille.hpp"
 
 // --- Overlap and sinking over a fleet ---
 
@@ -16,5 +26,177 @@ void checkBateauxCoules(int pNbBateau, TJoueur& pTireur, TJoueur& pCible) {
     const bool coule = estCoule(i, pTireur, pCible);
     pCible.mBateauxDuJoueur[static_cast<std::size_t>(i)].estCoule = coule ? 1 : 0;
     setCouleurCoupPile(pCible.mBateauxDuJoueur, i, *pTireur.pileCoup, coule ? 1 : 0);
+  }
+}
+
+// --- Placing both fleets ---
+
+namespace {
+
+constexpr int TAILLE_GRILLE = 10;
+constexpr int X_PLACEMENT = 5;  // origin of the placement board
+constexpr int Y_PLACEMENT = 3;
+constexpr int TOUCHE_R = 'R';
+constexpr int TOUCHE_TOURNER = 'r';
+
+// Along its length the first cell is drawn from 1 to 10 - L, so a ship placed by chance never
+// reaches the last row or column; across it any row or column will do.
+void tirerPosition(TPosition& pPos, int pLongueur) {
+  pPos.mDirection = nombreAleatoire(0, 1) == 0 ? horizontal : vertical;
+  if (pPos.mDirection == horizontal) {
+    pPos.mLatitude = nombreAleatoire(1, TAILLE_GRILLE);
+    pPos.mLongitude = nombreAleatoire(1, TAILLE_GRILLE - pLongueur);
+  } else {
+    pPos.mLatitude = nombreAleatoire(1, TAILLE_GRILLE - pLongueur);
+    pPos.mLongitude = nombreAleatoire(1, TAILLE_GRILLE);
+  }
+}
+
+// The committed ships, then the one being placed on top of any it lies over.
+void dessinerPlacement(const TJoueur& pJoueur, int pNbBateaux, int pIdBateau) {
+  resetGrille(X_PLACEMENT, Y_PLACEMENT);
+  for (int i = pNbBateaux - 1; i >= pIdBateau; --i) {
+    afficherBateau(pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_PLACEMENT, Y_PLACEMENT);
+  }
+}
+
+// The panel's name starts in column 68; a shorter name must not show the end of the last one.
+void effacerNomCourant() {
+  gotoxy(68, 6);
+  textcolor(LIGHTCYAN);
+  ecrire(std::string(TAILLE_NOM + 1, ' '));
+}
+
+// The last ship first, down to ship 0; each key moves, turns or commits the current ship.
+void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
+  clrscr();
+  afficherGrille(X_PLACEMENT, Y_PLACEMENT, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  int nbBateau = pNbBateaux;
+  while (nbBateau > 0) {
+    const int k = nbBateau - 1;
+    afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom);
+    dessinerPlacement(pJoueur, pNbBateaux, k);
+    int touche = lireTouche();
+    if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
+    if (actionBateau(pJoueur, k, touche)) {
+      --nbBateau;
+      effacerNomCourant();
+    }
+  }
+  resetGrille(X_PLACEMENT, Y_PLACEMENT);
+}
+
+}  // namespace
+
+// The computer's fleet is placed before the player is asked how to place theirs.
+void placerBateau(Tparam& pParametre) {
+  const int nbBateaux = 4 * getNBInstances(pParametre);
+  clrscr();
+  pParametre.joueur1->nomJoueur = couperNom(saisirPseudo());
+  clrscr();
+  placementAlea(*pParametre.joueur2, nbBateaux);
+  if (estAlea()) {
+    placementAlea(*pParametre.joueur1, nbBateaux);
+  } else {
+    placementManuel(*pParametre.joueur1, nbBateaux);
+  }
+}
+
+// Each ship is drawn again, direction included, until it shares no cell with those placed.
+void placementAlea(TJoueur& pJoueur, int pNbBateau) {
+  while (pNbBateau > 0) {
+    const int k = pNbBateau - 1;
+    TInfoBateau& bateau = pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)];
+    tirerPosition(bateau.mCoordonnees, bateau.mType);
+    if (checkPos(pJoueur, k)) {
+      enregistrerPos(pJoueur, k);
+      --pNbBateau;
+    }
+  }
+}
+
+// --- The settings dialogue ---
+
+namespace {
+
+constexpr int NB_INSTANCES_MAX = 3;
+constexpr int COULEUR_MIN = 1;
+constexpr int COULEUR_MAX = 15;
+constexpr EType TYPES[] = {remorqueur, porteAvion, sousMarin, cargot};
+
+bool dansIntervalle(const std::optional<int>& pValeur, int pMin, int pMax) {
+  return pValeur && *pValeur >= pMin && *pValeur <= pMax;
+}
+
+// An answer that is no number is refused like a number out of range.
+int demanderNbInstances() {
+  clrscr();
+  ecrire("\n\nVous avez au maximum 3 bateaux par type.");
+  ecrire("\nSaisir le nombre d'instances de bateau par type: ");
+  std::optional<int> nombre = saisirNombre();
+  while (!dansIntervalle(nombre, 1, NB_INSTANCES_MAX)) {
+    clrscr();
+    ecrire("\n\nErreur le nombre d'instances de bateau par type doit etre compris entre 1 & 3");
+    ecrire("\nSaisir le nombre d'instances de bateau par type: ");
+    nombre = saisirNombre();
+  }
+  return *nombre;
+}
+
+// Each choice written in its own colour, five, six and four to a line.
+void afficherCodesCouleur() {
+  ecrire("\nCodes couleur: ");
+  for (int i = COULEUR_MIN; i <= COULEUR_MAX; ++i) {
+    textcolor(i);
+    ecrire(std::to_string(i) + "-" + getNom(getCouleurFromNum(i)) + " ");
+    if (i % 6 == 5) ecrire("\n");
+  }
+  textcolor(LIGHTCYAN);
+}
+
+// Only the question is repeated: the colour list stays on screen above it.
+int demanderCouleur() {
+  std::optional<int> code;
+  do {
+    ecrire("\nSaisir le code couleur de votre bateau:");
+    code = saisirNombre();
+  } while (!dansIntervalle(code, COULEUR_MIN, COULEUR_MAX));
+  return *code;
+}
+
+void demanderBateau(Tparam& pParam, int pIdBateau, EType pType, int pIndice) {
+  clrscr();
+  afficherCodesCouleur();
+  ecrire("\n\n-----");
+  afficherType(pType);
+  ecrire(std::to_string(pIndice + 1) + "-----");
+  const int couleur = demanderCouleur();
+  ecrire("\nSaisir le nom de votre bateau:");
+  const std::string nom = saisirMot();
+  setIemeInfoBateauTParam(pIdBateau, pParam, nom, couleur, pType);
+}
+
+// The computer's ships all bear one name; their colour follows the instance within the type.
+constexpr std::string_view NOM_BATEAU_ORDINATEUR = "Gastue";
+constexpr int COULEUR_PREMIERE_INSTANCE = MAGENTA;
+
+}  // namespace
+
+// Both fleets are rebuilt type by type, each type's instances in order, so that the longest
+// ships come last in the fleet and are placed first.
+void parametrerPartie(Tparam& pParam) {
+  const int n = demanderNbInstances();
+  libererParam(pParam);
+  newTParam(n, pParam);
+  int idBat = 0;
+  for (EType type : TYPES) {
+    for (int indice = 0; indice < n; ++indice) demanderBateau(pParam, idBat++, type, indice);
+  }
+  idBat = 4 * n;
+  for (EType type : TYPES) {
+    for (int indice = 0; indice < n; ++indice) {
+      setIemeInfoBateauTParam(idBat++, pParam, NOM_BATEAU_ORDINATEUR,
+                              COULEUR_PREMIERE_INSTANCE + indice, type);
+    }
   }
 }

@@ -1,6 +1,11 @@
 #include "vue/bateau.hpp"
 
+#include <cstddef>
+#include <string>
+
 #include "modele/coniocouleur.hpp"
+#include "vue/lietrec.hpp"
+#include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"
 
 // --- A ship on a board ---
@@ -18,5 +23,95 @@ void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPosit
     } else {
       ++ligne;
     }
+  }
+}
+
+// --- The placement screens ---
+
+namespace {
+
+constexpr int TOUCHE_HAUT = 72;
+constexpr int TOUCHE_BAS = 80;
+constexpr int TOUCHE_ENTREE = 13;
+
+// The count line is padded to its widest form ("Il reste 12 ..."), so that going from two digits
+// to one leaves no stale character at its end.
+constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
+
+void afficherChoixPlacement(int pSelection) {
+  clrscr();
+  ecrireLigne("Voulez-vous placer vos bateaux?");
+  tracerLigneH(1, 2, 30);
+  ecrire("\n");
+  ecrire(pSelection == 0 ? "->" : "  ");
+  ecrireLigne("Oui, on est jamais mieux servi que par soi-meme!");
+  ecrire(pSelection == 1 ? "->" : "  ");
+  ecrireLigne("Non, je prefere laisser le hasard decider.");
+}
+
+}  // namespace
+
+// Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
+bool estAlea() {
+  int selection = 0;
+  for (;;) {
+    afficherChoixPlacement(selection);
+    switch (lireTouche()) {
+      case TOUCHE_HAUT:
+        selection = 0;
+        break;
+      case TOUCHE_BAS:
+        selection = 1;
+        break;
+      case TOUCHE_ENTREE:
+        return selection == 1;
+      default:
+        break;
+    }
+  }
+}
+
+void afficherInfoPlacement(int pNbBateau, std::string_view pNom) {
+  textcolor(LIGHTCYAN);
+  gotoxy(52, 5);
+  std::string compte = "Il reste " + std::to_string(pNbBateau) + " bateaux a placer";
+  if (compte.size() < LARGEUR_LIGNE_COMPTE) compte.resize(LARGEUR_LIGNE_COMPTE, ' ');
+  ecrireLigne(compte);
+  gotoxy(52, 6);
+  ecrire("Bateau courant: ");
+  ecrire(pNom);
+  gotoxy(52, 10);
+  ecrire("Touches:");
+  gotoxy(52, 11);
+  ecrire("R: Rotation");
+  gotoxy(52, 12);
+  ecrire("Entree: Valider placement");
+}
+
+// --- Lines of the settings listing ---
+
+void afficherInfoBateau(const TInfoBateau& pB) {
+  afficherCouleur(pB.mCouleur);
+  afficherType(pB.mType);
+  ecrire("Nom : ");
+  ecrireLigne(pB.mNom);
+}
+
+void afficherType(int pI) {
+  switch (pI) {
+    case remorqueur:
+      ecrire("remorqueur\t");
+      break;
+    case porteAvion:
+      ecrire("porteAvion\t");
+      break;
+    case sousMarin:
+      ecrire("sousMarin\t");
+      break;
+    case cargot:
+      ecrire("cargot\t");
+      break;
+    default:
+      break;
   }
 }

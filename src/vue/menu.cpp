@@ -33,3 +33,14 @@ void afficherMenuPrinc(int pChoixMenu) {
                 " Quitter"},
                pChoixMenu);
 }
+
+// The two menus below set no colour: they keep the one the main menu left.
+void afficherMenuNouvellePartie(int pChoixMenu) {
+  clrscr();
+  afficherMenu({" Jouer", " Parametres", " Retour"}, pChoixMenu);
+}
+
+void afficherMenuParam(int pChoixMenu) {
+  clrscr();
+  afficherMenu({" Afficher parametres", " Modifier les parametres", " Retour "}, pChoixMenu);
+}

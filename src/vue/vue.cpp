@@ -3,8 +3,12 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "modele/coniocouleur.hpp"
+#include "modele/couleurs.hpp"
+#include "modele/parametre.hpp"
+#include "vue/bateau.hpp"
 #include "vue/vueGrille.hpp"
 
 namespace {
@@ -70,4 +74,23 @@ void afficherTouchesJeu() {
   gotoxy(35, 35);
   textcolor(LIGHTCYAN);
   ecrire("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter");
+}
+
+// --- The name prompt and the settings listing ---
+
+std::string saisirPseudo() {
+  ecrire("\nSaisir votre pseudo:");
+  return couperNom(saisirMot());
+}
+
+// The player's fleet, then the computer's, one line a ship, with nothing between them.
+void afficherParam(const Tparam& pParam) {
+  ecrireLigne("Nombre d'instances " + std::to_string(getNBInstances(pParam)));
+  for (const TJoueur* joueur : {pParam.joueur1.get(), pParam.joueur2.get()}) {
+    for (const TInfoBateau& bateau : joueur->mBateauxDuJoueur) afficherInfoBateau(bateau);
+  }
+}
+
+void afficherCouleur(int pI) {
+  ecrire("Couleur : " + getNom(getCouleurFromNum(pI)) + "\t");
 }
