@@ -6,26 +6,40 @@
 using plateforme::ecranCourant;
 using plateforme::peripheriqueCourant;
 
-void clrscr() { ecranCourant().effacer(); }
+void clrscr() {
+  ecranCourant().effacer();
+}
 
-void gotoxy(int x, int y) { ecranCourant().placerCurseur(x, y); }
+void gotoxy(int x, int y) {
+  ecranCourant().placerCurseur(x, y);
+}
 
 // Only the low 8 bits carry colours; the console takes the low 16 and has nothing above bit 7.
-void textattr(int _attr) { ecranCourant().definirAttribut(_attr & 0xFFFF); }
+void textattr(int _attr) {
+  ecranCourant().definirAttribut(_attr & 0xFFFF);
+}
 
-void textcolor(int _color) { textattr(_color); }
+void textcolor(int _color) {
+  textattr(_color);
+}
 
-void ecrire(std::string_view pTexte) { ecranCourant().ecrire(pTexte); }
+void ecrire(std::string_view pTexte) {
+  ecranCourant().ecrire(pTexte);
+}
 
 void ecrireLigne(std::string_view pTexte) {
   ecrire(pTexte);
   ecrire("\n");
 }
 
-int lireTouche() { return peripheriqueCourant().lireCode(ecranCourant()); }
+int lireTouche() {
+  return peripheriqueCourant().lireCode(ecranCourant());
+}
 
 namespace {
-std::string lireLigneTapee() { return plateforme::lireLigne(ecranCourant(), lireTouche); }
+std::string lireLigneTapee() {
+  return plateforme::lireLigne(ecranCourant(), lireTouche);
+}
 }  // namespace
 
 std::optional<int> saisirNombre() {
@@ -41,4 +55,6 @@ std::string saisirMot() {
   }
 }
 
-void terminerProgramme(int pStatut) { throw plateforme::SortieProgramme{pStatut}; }
+void terminerProgramme(int pStatut) {
+  throw plateforme::SortieProgramme{pStatut};
+}

@@ -19,8 +19,14 @@ const std::array<Couleur, 16> tableCouleurs = {{
     {"BLANC", WHITE},
 }};
 
-Couleur getCouleurFromNum(int pI) { return tableCouleurs.at(static_cast<std::size_t>(pI)); }
+Couleur getCouleurFromNum(int pI) {
+  return tableCouleurs.at(static_cast<std::size_t>(pI));
+}
 
-COLORS getColor(Couleur pCouleur) { return pCouleur.num; }
+COLORS getColor(Couleur pCouleur) {
+  return pCouleur.num;
+}
 
-std::string getNom(Couleur pCouleur) { return pCouleur.nom; }
+std::string getNom(Couleur pCouleur) {
+  return pCouleur.nom;
+}

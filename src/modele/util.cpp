@@ -2,4 +2,6 @@
 
 #include "plateforme/console.hpp"
 
-void initConsoleJeu() { plateforme::peripheriqueCourant().preparerConsole(); }
+void initConsoleJeu() {
+  plateforme::peripheriqueCourant().preparerConsole();
+}

@@ -22,9 +22,15 @@ SessionConsole::SessionConsole(Peripherique& pPeripherique) : precedent_(actif) 
   ecran = Ecran{};
 }
 
-SessionConsole::~SessionConsole() { actif = precedent_; }
+SessionConsole::~SessionConsole() {
+  actif = precedent_;
+}
 
-Ecran& ecranCourant() { return ecran; }
-Peripherique& peripheriqueCourant() { return *actif; }
+Ecran& ecranCourant() {
+  return ecran;
+}
+Peripherique& peripheriqueCourant() {
+  return *actif;
+}
 
 }  // namespace plateforme

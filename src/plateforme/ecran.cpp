@@ -22,7 +22,9 @@ int longueurSequence(unsigned char octet) {
   return 0;
 }
 
-bool estSuite(unsigned char octet) { return (octet & 0xC0) == 0x80; }
+bool estSuite(unsigned char octet) {
+  return (octet & 0xC0) == 0x80;
+}
 
 // Decodes the sequence at the start of pOctets; gives the code point (or '?') and the bytes used.
 std::pair<char32_t, std::size_t> decoder(std::string_view pOctets) {
@@ -56,7 +58,7 @@ void Ecran::ecrire(std::string_view pOctets) {
     } else if (octet == '\t') {
       do {
         poser(U' ');
-      } while ((x_ - 1) % 8 != 0);
+      } while (x_ <= LARGEUR && (x_ - 1) % 8 != 0);
       ++i;
     } else if (octet < 0x80) {
       poser(occupeUneCellule(octet) ? char32_t{octet} : U'?');
@@ -69,9 +71,12 @@ void Ecran::ecrire(std::string_view pOctets) {
   }
 }
 
+// After the last column the cursor waits past the edge: the next character, not this one, goes
+// to the next row, so the bottom-right cell can be written without scrolling.
 void Ecran::poser(char32_t pCaractere) {
+  if (x_ > LARGEUR) allerALaLigne();
   cellules_[indice(x_, y_)] = Cellule{pCaractere, attribut_};
-  if (++x_ > LARGEUR) allerALaLigne();
+  ++x_;
 }
 
 void Ecran::allerALaLigne() {

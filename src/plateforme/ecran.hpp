@@ -32,7 +32,9 @@ class Ecran {
   void definirAttribut(int pAttribut) { attribut_ = static_cast<std::uint8_t>(pAttribut & 0xFF); }
 
   int attribut() const { return attribut_; }
-  int curseurX() const { return x_; }
+  int curseurX() const { return x_ > LARGEUR ? LARGEUR : x_; }
+  // True after a write in the last column, until the next character wraps to the next row.
+  bool enAttenteDeRetour() const { return x_ > LARGEUR; }
   int curseurY() const { return y_; }
   // The text cursor is shown only while a line is typed.
   bool curseurVisible() const { return curseurVisible_; }

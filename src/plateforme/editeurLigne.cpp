@@ -2,14 +2,22 @@
 
 #include <charconv>
 
+#include "plateforme/clavier.hpp"
+
 namespace plateforme {
 namespace {
 
-bool estImprimable(int pCode) { return pCode >= 0x20 && pCode < 0x7F; }
-bool estEffacement(int pCode) { return pCode == 8 || pCode == 127; }
+bool estImprimable(int pCode) {
+  return pCode >= 0x20 && pCode < 0x7F;
+}
+bool estEffacement(int pCode) {
+  return pCode == 8 || pCode == 127;
+}
 
 void reculer(Ecran& pEcran) {
-  if (pEcran.curseurX() > 1) {
+  if (pEcran.enAttenteDeRetour()) {
+    pEcran.placerCurseur(LARGEUR, pEcran.curseurY());
+  } else if (pEcran.curseurX() > 1) {
     pEcran.placerCurseur(pEcran.curseurX() - 1, pEcran.curseurY());
   } else if (pEcran.curseurY() > 1) {
     pEcran.placerCurseur(LARGEUR, pEcran.curseurY() - 1);
@@ -35,6 +43,10 @@ std::string lireLigne(Ecran& pEcran, const std::function<int()>& pLireCode) {
       throw;
     }
     if (code == 13) break;
+    if (code == CODE_PREFIXE) {  // an arrow: its second code is a letter, not typed text
+      pLireCode();
+      continue;
+    }
     if (estEffacement(code) && !ligne.empty()) {
       ligne.pop_back();
       reculer(pEcran);

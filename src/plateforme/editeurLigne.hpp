@@ -22,8 +22,8 @@ std::optional<std::string> premierMot(std::string_view pLigne);
 
 // The leading integer of a line, after blanks: an optional sign and digits.
 struct LectureNombre {
-  bool ligneVide = false;          // only blanks: the prompt waits for another line
-  std::optional<int> valeur;       // nothing when the line does not begin with an int
+  bool ligneVide = false;     // only blanks: the prompt waits for another line
+  std::optional<int> valeur;  // nothing when the line does not begin with an int
 };
 LectureNombre lireNombreEnTete(std::string_view pLigne);
 

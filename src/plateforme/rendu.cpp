@@ -14,7 +14,9 @@ int ordreAnsi(int pCouleur) {
   return (pCouleur & 2) | ((pCouleur & 1) << 2) | ((pCouleur & 4) >> 2);
 }
 
-std::size_t indice(int x, int y) { return static_cast<std::size_t>((y - 1) * LARGEUR + (x - 1)); }
+std::size_t indice(int x, int y) {
+  return static_cast<std::size_t>((y - 1) * LARGEUR + (x - 1));
+}
 
 }  // namespace
 
@@ -40,7 +42,8 @@ void Rendu::allerA(std::string& pSortie, int x, int y) {
 void Rendu::changerAttribut(std::string& pSortie, int pAttribut) {
   if (pAttribut == terminalAttribut_) return;
   const bool avantPlan = terminalAttribut_ < 0 || (pAttribut & 0x0F) != (terminalAttribut_ & 0x0F);
-  const bool arrierePlan = terminalAttribut_ < 0 || (pAttribut & 0xF0) != (terminalAttribut_ & 0xF0);
+  const bool arrierePlan =
+      terminalAttribut_ < 0 || (pAttribut & 0xF0) != (terminalAttribut_ & 0xF0);
   pSortie += "\x1b[";
   if (avantPlan) pSortie += std::to_string(codeAnsiAvantPlan(pAttribut & 0x0F));
   if (avantPlan && arrierePlan) pSortie += ";";

@@ -20,9 +20,9 @@ constexpr std::string_view DEBUT =
     "\x1b[0m"      // no bold, underline or colour left over from before
     "\x1b[2J";     // an empty alternate screen
 constexpr std::string_view TITRE =
-    "\x1b[22;0t"         // push the window title, to get it back at the end
+    "\x1b[22;0t"          // push the window title, to get it back at the end
     "\x1b]2;KORVANE\x07"  // the window title
-    "\x1b[8;45;110t";    // ask for 45 rows of 110 columns
+    "\x1b[8;45;110t";     // ask for 45 rows of 110 columns
 // Written from a signal handler too: one constant buffer, one write.
 constexpr char RESTAURATION[] =
     "\x1b[?2026l"  // end any frame cut short
@@ -72,8 +72,12 @@ void surSuspension(int) {
   ::kill(::getpid(), SIGSTOP);
 }
 
-void surReprise(int) { signaler('C'); }
-void surRedimensionnement(int) { signaler('W'); }
+void surReprise(int) {
+  signaler('C');
+}
+void surRedimensionnement(int) {
+  signaler('W');
+}
 
 void installer(int pSignal, void (*pGestionnaire)(int)) {
   struct sigaction action {};

@@ -4,7 +4,9 @@ TerminalScripte::TerminalScripte(std::initializer_list<std::string_view> pMorcea
   for (auto m : pMorceaux) taper(m);
 }
 
-void TerminalScripte::taper(std::string_view pMorceau) { morceaux_.emplace_back(pMorceau); }
+void TerminalScripte::taper(std::string_view pMorceau) {
+  morceaux_.emplace_back(pMorceau);
+}
 
 int TerminalScripte::lireCode(const plateforme::Ecran& pEcran) {
   for (;;) {
@@ -41,7 +43,7 @@ int executerStatut(TerminalScripte& pTerminal, const std::function<int()>& pCorp
 
 int executer(TerminalScripte& pTerminal, const std::function<void()>& pCorps) {
   return executerStatut(pTerminal, [&pCorps] {
-                    pCorps();
+    pCorps();
     return 0;
   });
 }
@@ -64,6 +66,12 @@ int attribut(const plateforme::Ecran& pEcran, int x, int y) {
   return pEcran.cellule(x, y).attribut;
 }
 
-std::string texte(int x, int y, int n) { return texte(plateforme::ecranCourant(), x, y, n); }
-std::string ligne(int y) { return ligne(plateforme::ecranCourant(), y); }
-int attribut(int x, int y) { return attribut(plateforme::ecranCourant(), x, y); }
+std::string texte(int x, int y, int n) {
+  return texte(plateforme::ecranCourant(), x, y, n);
+}
+std::string ligne(int y) {
+  return ligne(plateforme::ecranCourant(), y);
+}
+int attribut(int x, int y) {
+  return attribut(plateforme::ecranCourant(), x, y);
+}
