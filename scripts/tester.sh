@@ -1,0 +1,33 @@
+#!/bin/sh
+# Builds the sanitizer configuration (AddressSanitizer, UndefinedBehaviorSanitizer, leaks are
+# failures), runs the whole test suite, then runs each fuzz target briefly on its seed corpus.
+set -eu
+racine=$(cd "$(dirname "$0")/.." && pwd)
+cd "$racine"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+cmake -S . -B build-test -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+  -DKORVANE_SANITIZE=ON -DKORVANE_WERROR=ON -DKORVANE_BENCH=OFF
+cmake --build build-test -j2
+ctest --test-dir build-test --output-on-failure -j2
+
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKORVANE_SANITIZE=ON -DKORVANE_FUZZ=ON -DKORVANE_WERROR=ON -DKORVANE_TESTS=OFF \
+  -DKORVANE_BENCH=OFF
+cmake --build build-fuzz -j2
+for cible in sauv scores; do
+  # New inputs go to a scratch copy: the committed corpus stays as it is.
+  travail=$(mktemp -d)
+  mkdir "$travail/corpus"
+  cp fuzz/corpus/$cible/* "$travail/corpus/"
+  echo "== fuzz $cible"
+  if ! "build-fuzz/${cible}_fuzz" -max_total_time="${KORVANE_FUZZ_SECONDES:-30}" \
+    -print_final_stats=1 -artifact_prefix="$travail/" "$travail/corpus" >"$travail/log" 2>&1; then
+    tail -n 60 "$travail/log" >&2
+    echo "fuzzing $cible found a failing input" >&2
+    exit 1
+  fi
+  grep -E '^stat::(number_of_executed_units|new_units_added)' "$travail/log"
+  rm -rf "$travail"
+done

@@ -1,0 +1,146 @@
+#include "menuPrincipal.hpp"
+
+#include <string>
+#include <vector>
+
+#include "controleur/jeu.hpp"
+#include "controleur/menu.hpp"
+#include "controleur/score.hpp"
+#include "modele/coniocouleur.hpp"
+#include "modele/parametre.hpp"
+#include "modele/random.hpp"
+#include "modele/sauv.hpp"
+#include "modele/score.hpp"
+#include "modele/util.hpp"
+#include "vue/lietrec.hpp"
+#include "vue/menu.hpp"
+#include "vue/score.hpp"
+#include "vue/vue.hpp"
+
+namespace {
+
+constexpr int TOUCHE_HAUT = 72;
+constexpr int TOUCHE_BAS = 80;
+constexpr int TOUCHE_ENTREE = 13;
+
+enum Entree { NOUVELLE_PARTIE = 1, CHARGER_PARTIE, MEILLEURS_SCORES, REGLES, QUITTER };
+
+// The run's one parameter set and whether a default set built by "Nouvelle partie" is held.
+struct EtatMenu {
+  Tparam parametre;
+  int aLib = 0;
+  int choixMenu = NOUVELLE_PARTIE;
+  int continuer = 1;
+};
+
+void libererSiTenu(EtatMenu& pEtat) {
+  libererParam(pEtat.parametre);
+  pEtat.aLib = 0;
+}
+
+void afficherStatistiques(const TPile& pPile) {
+  const int nbtir = getNbTir(pPile);
+  const int nbtouch = getTouche(pPile);
+  ecrire("\n\nNombre de tirs effectues: " + std::to_string(nbtir));
+  ecrire("\nTirs reussis: " + std::to_string(nbtouch));
+  ecrire("\nTirs rates: " + std::to_string(nbtir - nbtouch));
+}
+
+void nouvellePartie(EtatMenu& pEtat) {
+  if (pEtat.aLib == 0) {
+    setParamParDef(pEtat.parametre);
+    pEtat.aLib = 1;
+  }
+  if (menuNouvellePartie(pEtat.parametre) != 1) return;
+  clrscr();
+  const int gagnant = jouer(pEtat.parametre, 0);
+  textcolor(YELLOW);
+  if (gagnant == 1) {
+    ecrire("YOU WIN!");
+    if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire("Une erreur s'est produite.");
+    afficherStatistiques(*pEtat.parametre.joueur1->pileCoup);
+    lireTouche();
+  } else if (gagnant == 2) {
+    ecrire("YOU LOOSE\n\n\nVous ferez mieux une autre fois. :)");
+  } else {
+    clrscr();
+  }
+  libererSiTenu(pEtat);
+  lireTouche();
+}
+
+void chargerPartie(EtatMenu& pEtat) {
+  // A successful load puts the saved game in place of any held set, releasing it first; a
+  // failed one leaves the held set as it was.
+  if (restaurerPartie(pEtat.parametre)) {
+    const int gagnant = jouer(pEtat.parametre, 1);
+    textcolor(YELLOW);
+    if (gagnant == 1) {
+      ecrire("WINNER");
+      if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire("Une erreur s'est produite.");
+    } else if (gagnant == 2) {
+      ecrire("YOU LOOSE");
+    } else {
+      clrscr();
+    }
+    libererSiTenu(pEtat);
+  } else {
+    tracerLigneH(1, 9, 25);
+    ecrire("\nUne erreur s'est produite");
+  }
+  lireTouche();
+}
+
+void meilleursScores() {
+  clrscr();
+  const int nbScore = getNbScore();
+  if (nbScore == 0) {
+    ecrire("Il n'y a pas de score dans le fichier.");
+  } else if (nbScore < 0) {
+    ecrire("Une erreur est survenue");
+  } else {
+    std::vector<TScore> listeScores(static_cast<std::size_t>(nbScore));
+    if (chargerScores(listeScores)) afficherMeilleurScore(listeScores, nbScore);
+  }
+  lireTouche();
+}
+
+void executerEntree(EtatMenu& pEtat) {
+  switch (pEtat.choixMenu) {
+    case NOUVELLE_PARTIE:
+      nouvellePartie(pEtat);
+      break;
+    case CHARGER_PARTIE:
+      chargerPartie(pEtat);
+      break;
+    case MEILLEURS_SCORES:
+      meilleursScores();
+      break;
+    case REGLES:
+      afficherRegles();
+      lireTouche();
+      break;
+    default:
+      pEtat.continuer = 0;
+      break;
+  }
+}
+
+}  // namespace
+
+int programmePrincipal() {
+  EtatMenu etat;
+  initRandom();
+  initConsoleJeu();
+  afficherStartScreen();
+  lireTouche();
+  while (etat.continuer == 1) {
+    afficherMenuPrinc(etat.choixMenu);
+    const int touche = lireTouche();
+    if (touche == TOUCHE_HAUT && etat.choixMenu > NOUVELLE_PARTIE) --etat.choixMenu;
+    if (touche == TOUCHE_BAS && etat.choixMenu < QUITTER) ++etat.choixMenu;
+    if (touche == TOUCHE_ENTREE) executerEntree(etat);
+  }
+  if (etat.aLib == 1) libererSiTenu(etat);
+  return 0;
+}
