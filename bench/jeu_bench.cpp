@@ -1,0 +1,148 @@
+// CPU of the game loop: one turn, a whole automated game; and the real binary's time from start
+// to its first frame.
+
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <numeric>
+#include <random>
+#include <string>
+
+#include "controleur/bateau.hpp"
+#include "controleur/jeu.hpp"
+#include "modele/parametre.hpp"
+#include "support/terminalScripte.hpp"
+
+namespace {
+
+void partiePlacee(Tparam& pParam, int pN, unsigned pGraine) {
+  std::srand(pGraine);
+  libererParam(pParam);
+  newTParam(pN, pParam);
+  const EType types[] = {remorqueur, porteAvion, sousMarin, cargot};
+  int id = 0;
+  for (int joueur = 0; joueur < 2; ++joueur) {
+    for (EType type : types) {
+      for (int k = 0; k < pN; ++k) setIemeInfoBateauTParam(id++, pParam, "b", 1, type);
+    }
+  }
+  placementAlea(*pParam.joueur2, 4 * pN);
+  placementAlea(*pParam.joueur1, 4 * pN);
+}
+
+// The human fires at every cell in a seeded random order: from (1, 1), where every human turn
+// starts, arrows to the cell, then Enter.
+TerminalScripte tirsAleatoires(unsigned pGraine) {
+  std::vector<int> cases(100);
+  std::iota(cases.begin(), cases.end(), 0);
+  std::mt19937 generateur(pGraine);
+  std::shuffle(cases.begin(), cases.end(), generateur);
+  TerminalScripte t;
+  std::string script;
+  for (int c : cases) {
+    for (int i = 0; i < c % 10; ++i) script += touches::DROITE;
+    for (int i = 0; i < c / 10; ++i) script += touches::BAS;
+    script += touches::ENTREE;
+  }
+  t.taper(script + "x");  // and the key that ends the end screen
+  return t;
+}
+
+void BM_PartieAutomatique(benchmark::State& pEtat) {
+  const int n = static_cast<int>(pEtat.range(0));
+  unsigned graine = 1;
+  int codes = 0;
+  for (auto _ : pEtat) {
+    pEtat.PauseTiming();
+    Tparam param;
+    partiePlacee(param, n, graine);
+    TerminalScripte t = tirsAleatoires(graine++);
+    pEtat.ResumeTiming();
+    executer(t, [&] { jouer(param, 0); });
+    codes += t.codesLus();
+  }
+  pEtat.counters["touches_par_partie"] = codes / static_cast<double>(pEtat.iterations());
+}
+BENCHMARK(BM_PartieAutomatique)
+    ->Arg(1)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One turn of the loop: a cursor move right then left, each a full redraw of the game screen.
+void BM_TourDeBoucle(benchmark::State& pEtat) {
+  constexpr int TOURS = 400;
+  for (auto _ : pEtat) {
+    pEtat.PauseTiming();
+    Tparam param;
+    partiePlacee(param, 1, 5);
+    std::string script;
+    for (int i = 0; i < TOURS / 2; ++i) script += "MK";  // right, left, without prefix codes
+    TerminalScripte t{script};
+    std::srand(2);  // the human begins
+    pEtat.ResumeTiming();
+    executer(t, [&] { jouer(param, 0); });
+  }
+  pEtat.SetItemsProcessed(pEtat.iterations() * TOURS);
+  pEtat.counters["us_par_tour"] = benchmark::Counter(
+      static_cast<double>(pEtat.iterations() * TOURS),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+}
+BENCHMARK(BM_TourDeBoucle)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// Start of the real binary until its first frame (the start screen) is complete.
+void BM_DemarrageJusquALaPremiereTrame(benchmark::State& pEtat) {
+  for (auto _ : pEtat) {
+    int entree[2];
+    int sortie[2];
+    if (pipe(entree) != 0 || pipe(sortie) != 0) {
+      pEtat.SkipWithError("pipe");
+      return;
+    }
+    const auto debut = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+      dup2(entree[0], STDIN_FILENO);
+      dup2(sortie[1], STDOUT_FILENO);
+      close(entree[1]);
+      close(sortie[0]);
+      execl(KORVANE_BINAIRE, KORVANE_BINAIRE, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(entree[0]);
+    close(sortie[1]);
+    std::string recu;
+    char tampon[65536];
+    ssize_t n = 0;
+    while (recu.find("\x1b[?2026l") == std::string::npos &&
+           (n = read(sortie[0], tampon, sizeof tampon)) > 0) {
+      recu.append(tampon, static_cast<std::size_t>(n));
+    }
+    const auto fin = std::chrono::steady_clock::now();
+    pEtat.SetIterationTime(std::chrono::duration<double>(fin - debut).count());
+    close(entree[1]);  // end of input: the game ends with status 4
+    while (read(sortie[0], tampon, sizeof tampon) > 0) {
+    }
+    close(sortie[0]);
+    waitpid(pid, nullptr, 0);
+  }
+}
+BENCHMARK(BM_DemarrageJusquALaPremiereTrame)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,122 @@
+#include "support/tmux.hpp"
+
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+std::string executerShell(const std::string& pCommande) {
+  struct Fermeture {
+    void operator()(std::FILE* f) const { pclose(f); }
+  };
+  std::unique_ptr<std::FILE, Fermeture> tube(popen(pCommande.c_str(), "r"));
+  if (!tube) throw std::runtime_error("popen: " + pCommande);
+  std::string sortie;
+  std::array<char, 4096> tampon{};
+  std::size_t lus = 0;
+  while ((lus = std::fread(tampon.data(), 1, tampon.size(), tube.get())) > 0) {
+    sortie.append(tampon.data(), lus);
+  }
+  return sortie;
+}
+
+std::string lire(const std::filesystem::path& pChemin) {
+  std::ifstream f(pChemin);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void patienter() {
+  std::this_thread::sleep_for(std::chrono::milliseconds{50});
+}
+
+}  // namespace
+
+std::string citer(const std::string& pTexte) {
+  std::string resultat = "'";
+  for (char c : pTexte) {
+    if (c == '\'') {
+      resultat += "'\\''";
+    } else {
+      resultat += c;
+    }
+  }
+  return resultat + "'";
+}
+
+SessionTmux::SessionTmux(const std::filesystem::path& pDossier, int pColonnes, int pLignes)
+    : dossier_(pDossier) {
+  static std::atomic<int> compteur{0};
+  socket_ = "korvane-test-" + std::to_string(getpid()) + "-" + std::to_string(compteur++);
+  // The shell catches SIGINT (rather than ignoring it, which the game would inherit), so that a
+  // Ctrl-C meant for the game does not end the shell before it records the status.
+  const std::string script = "trap : INT; stty -g > .stty-avant; " + citer(KORVANE_BINAIRE) +
+                             "; echo $? > .statut; stty -g > .stty-apres; sleep 600";
+  tmux("-f /dev/null new-session -d -s jeu -x " + std::to_string(pColonnes) + " -y " +
+       std::to_string(pLignes) + " -c " + citer(pDossier.string()) + " " +
+       citer("sh -c " + citer(script)));
+}
+
+SessionTmux::~SessionTmux() {
+  tmux("kill-server");
+}
+
+std::string SessionTmux::tmux(const std::string& pArguments) const {
+  return executerShell("tmux -L " + socket_ + " " + pArguments + " 2>/dev/null");
+}
+
+void SessionTmux::touches(const std::string& pNoms) {
+  tmux("send-keys -t jeu " + pNoms);
+}
+
+void SessionTmux::taper(const std::string& pTexte) {
+  tmux("send-keys -t jeu -l " + citer(pTexte));
+}
+
+void SessionTmux::redimensionner(int pColonnes, int pLignes) {
+  tmux("resize-window -t jeu -x " + std::to_string(pColonnes) + " -y " + std::to_string(pLignes));
+}
+
+std::string SessionTmux::ecran(bool pCouleurs) {
+  return tmux(std::string("capture-pane -p ") + (pCouleurs ? "-e " : "") + "-t jeu");
+}
+
+bool SessionTmux::attendreTexte(const std::string& pTexte, std::chrono::seconds pDelai) {
+  const auto limite = std::chrono::steady_clock::now() + pDelai;
+  while (std::chrono::steady_clock::now() < limite) {
+    if (ecran().find(pTexte) != std::string::npos) return true;
+    patienter();
+  }
+  return false;
+}
+
+std::optional<int> SessionTmux::attendreStatut(std::chrono::seconds pDelai) {
+  const auto limite = std::chrono::steady_clock::now() + pDelai;
+  while (std::chrono::steady_clock::now() < limite) {
+    // The status is complete once the line after it is there too.
+    if (std::filesystem::exists(dossier_ / ".stty-apres")) {
+      patienter();
+      return std::stoi(lire(dossier_ / ".statut"));
+    }
+    patienter();
+  }
+  return std::nullopt;
+}
+
+bool SessionTmux::sttyRestaure() const {
+  const std::string avant = lire(dossier_ / ".stty-avant");
+  return !avant.empty() && avant == lire(dossier_ / ".stty-apres");
+}
+
+int SessionTmux::pidJeu() const {
+  const std::string shell = tmux("display-message -p -t jeu '#{pane_pid}'");
+  const std::string pid = executerShell("pgrep -P " + std::to_string(std::stoi(shell)));
+  return pid.empty() ? -1 : std::stoi(pid);
+}

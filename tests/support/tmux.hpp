@@ -1,0 +1,44 @@
+#pragma once
+// The real binary in a real terminal: tmux runs it in a pane of the given size, keys go in with
+// send-keys, the screen comes back with capture-pane. Every wait is for what the screen shows,
+// with a generous time-out, never a fixed sleep.
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class SessionTmux {
+ public:
+  // Starts the game in pDossier. The pane's shell records `stty -g` before and after the run
+  // and the game's exit status.
+  SessionTmux(const std::filesystem::path& pDossier, int pColonnes = 110, int pLignes = 45);
+  ~SessionTmux();
+  SessionTmux(const SessionTmux&) = delete;
+  SessionTmux& operator=(const SessionTmux&) = delete;
+
+  // Key names as tmux knows them: "Down", "Enter", "C-c", "x".
+  void touches(const std::string& pNoms);
+  // Text typed as is.
+  void taper(const std::string& pTexte);
+  void redimensionner(int pColonnes, int pLignes);
+
+  // The pane's text; with pCouleurs, with the colour sequences as tmux reports them.
+  std::string ecran(bool pCouleurs = false);
+  // Waits until the screen holds the text; false after the time-out.
+  bool attendreTexte(const std::string& pTexte,
+                     std::chrono::seconds pDelai = std::chrono::seconds{20});
+  // Waits for the game's end; its exit status, or nothing after the time-out.
+  std::optional<int> attendreStatut(std::chrono::seconds pDelai = std::chrono::seconds{30});
+  // True when the terminal settings after the run equal those before.
+  bool sttyRestaure() const;
+  int pidJeu() const;
+
+ private:
+  std::string tmux(const std::string& pArguments) const;
+  std::filesystem::path dossier_;
+  std::string socket_;
+};
+
+// Shell quoting for one argument.
+std::string citer(const std::string& pTexte);
