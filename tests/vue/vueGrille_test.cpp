@@ -44,7 +44,8 @@ class Grille : public testing::TestWithParam<Origine> {
 };
 
 TEST_P(Grille, LettresDesLignesEtNumerosDesColonnes) {
-  const auto [px, py] = GetParam();
+  const int px = GetParam().px;
+  const int py = GetParam().py;
   for (int r = 1; r <= 10; ++r) {
     EXPECT_EQ(texte(px - 2, py + 2 * r - 1, 1), std::string(1, static_cast<char>('A' + r - 1)));
     EXPECT_EQ(attribut(px - 2, py + 2 * r - 1), JAUNE);
@@ -55,7 +56,8 @@ TEST_P(Grille, LettresDesLignesEtNumerosDesColonnes) {
 }
 
 TEST_P(Grille, LignesHorizontalesEtVerticales) {
-  const auto [px, py] = GetParam();
+  const int px = GetParam().px;
+  const int py = GetParam().py;
   const std::string tirets(39, '-');
   EXPECT_EQ(texte(px + 1, py, 39), tirets);
   EXPECT_EQ(texte(px + 1, py + 20, 39), tirets);
@@ -71,7 +73,8 @@ TEST_P(Grille, LignesHorizontalesEtVerticales) {
 }
 
 TEST_P(Grille, CoinsJamaisEcrits) {
-  const auto [px, py] = GetParam();
+  const int px = GetParam().px;
+  const int py = GetParam().py;
   for (auto [x, y] : {std::pair{px, py}, std::pair{px + 40, py}, std::pair{px, py + 20},
                       std::pair{px + 40, py + 20}}) {
     EXPECT_EQ(texte(x, y, 1), "#");
@@ -80,7 +83,8 @@ TEST_P(Grille, CoinsJamaisEcrits) {
 }
 
 TEST_P(Grille, CaseDansLaGrille) {
-  const auto [px, py] = GetParam();
+  const int px = GetParam().px;
+  const int py = GetParam().py;
   dessiner([&] {
     afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', px, py, 1, 1);
     afficherCaractereDansGrille(BLACK, GREEN, 'o', px, py, 10, 10);
@@ -94,7 +98,8 @@ TEST_P(Grille, CaseDansLaGrille) {
 }
 
 TEST_P(Grille, ResetGrilleNoircitLesCasesEtGardeLeCadre) {
-  const auto [px, py] = GetParam();
+  const int px = GetParam().px;
+  const int py = GetParam().py;
   dessiner([&] {
     afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', px, py, 4, 7);
     resetGrille(px, py);
