@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controleur/bateau.hpp"
 #include "controleur/partieDeTest.hpp"
 #include "modele/score.hpp"
 #include "plateforme/console.hpp"
@@ -181,6 +182,7 @@ TEST_F(UnePartie, NonEffaceLaQuestionEtOuiTermine) {
   for (int y = 32; y <= 34; ++y) EXPECT_EQ(ligne(v[6], y), "");
   EXPECT_EQ(attribut(v[6], 67, 32), attr(YELLOW, BLACK));
   EXPECT_EQ(attribut(v[6], 68, 32), plateforme::ATTRIBUT_INITIAL);
+  EXPECT_EQ(attribut(v[6], 6, 33), plateforme::ATTRIBUT_INITIAL);
   EXPECT_EQ(attribut(v[6], 5, 34), attr(YELLOW, BLACK));
   EXPECT_EQ(attribut(v[6], 6, 34), plateforme::ATTRIBUT_INITIAL);
   attendreCurseur(v[6], 1, 1);
@@ -455,3 +457,42 @@ TEST_F(UnePartie, PremierEcran) {
 }
 
 }  // namespace
+
+// --- Fleets placed at random ---
+
+class FlottesAuHasard : public testing::TestWithParam<unsigned> {};
+
+// The human fires at every cell in turn; whichever side sinks the other's fleet first wins, and
+// the game stops on that shot.
+TEST_P(FlottesAuHasard, LaPartieVaJusquAuBout) {
+  Tparam p;
+  setParamParDef(p);
+  std::srand(GetParam());
+  placementAlea(*p.joueur2, 4);
+  placementAlea(*p.joueur1, 4);
+  TerminalScripte t;
+  for (int code = 11; code <= 110; ++code) t.taper(viserEtTirer(code));
+  int gagnant = -1;
+  EXPECT_EQ(executer(t, [&] { gagnant = jouer(p, 0); }), 0);
+  const TPile& humain = *p.joueur1->pileCoup;
+  const TPile& ordi = *p.joueur2->pileCoup;
+  ASSERT_TRUE(gagnant == 1 || gagnant == 2);
+  EXPECT_EQ(getTouche(gagnant == 1 ? humain : ordi), 14);
+  EXPECT_LT(getTouche(gagnant == 1 ? ordi : humain), 14);
+  // The winner fired last: the loser has the same number of shots, or one more if it began.
+  const int ecart = getNbTir(gagnant == 1 ? ordi : humain) - getNbTir(gagnant == 1 ? humain : ordi);
+  EXPECT_EQ(ecart, p.aCommence == gagnant ? -1 : 0);
+  // One key piece per human shot and one for the end screen: nothing else waited for a key.
+  EXPECT_EQ(t.vues().size(), static_cast<std::size_t>(getNbTir(humain)) + 1);
+  // Shots in the order fired, each marked from the computer's fleet.
+  const std::set<int> flotte(p.joueur2->tabPosBateauJoueur.begin(),
+                             p.joueur2->tabPosBateauJoueur.end());
+  int attendu = 10 + getNbTir(humain);
+  for (const TCellule* c = humain.debut.get(); c != nullptr; c = c->lien.get(), --attendu) {
+    EXPECT_EQ(c->coup.position, attendu);
+    EXPECT_EQ(c->coup.couleur != MARQUE_RATE, flotte.contains(attendu));
+  }
+  EXPECT_EQ(positions(ordi).size(), static_cast<std::size_t>(getNbTir(ordi)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Graines, FlottesAuHasard, testing::Values(1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u));
