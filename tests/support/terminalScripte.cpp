@@ -15,6 +15,9 @@ int TerminalScripte::lireCode(const plateforme::Ecran& pEcran) {
       return *code;
     }
     vues_.push_back(pEcran);
+    if (morceaux_.empty() && joueur_) {
+      if (auto reponse = joueur_(pEcran)) morceaux_.push_back(std::move(*reponse));
+    }
     if (morceaux_.empty()) {
       decodeur_.finEntree();
       if (auto code = decodeur_.code()) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ class TerminalScripte final : public plateforme::Peripherique {
   explicit TerminalScripte(std::initializer_list<std::string_view> pMorceaux);
 
   void taper(std::string_view pMorceau);
+  // Once the script is used up, the player answers what the screen shows: the next piece, or
+  // nothing to end the input.
+  using Joueur = std::function<std::optional<std::string>(const plateforme::Ecran&)>;
+  void repondre(Joueur pJoueur) { joueur_ = std::move(pJoueur); }
   int lireCode(const plateforme::Ecran& pEcran) override;
   void presenter(const plateforme::Ecran&) override {}
 
@@ -36,6 +41,7 @@ class TerminalScripte final : public plateforme::Peripherique {
 
  private:
   std::deque<std::string> morceaux_;
+  Joueur joueur_;
   plateforme::DecodeurTouches decodeur_;
   std::vector<plateforme::Ecran> vues_;
   int codesLus_ = 0;

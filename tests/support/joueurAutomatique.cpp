@@ -1,0 +1,73 @@
+#include "support/joueurAutomatique.hpp"
+
+#include "support/terminalScripte.hpp"
+
+namespace {
+
+constexpr int X_CIBLE = 60;
+constexpr int Y_GRILLE = 5;
+
+std::string caseCible(const plateforme::Ecran& pEcran, int pLigne, int pColonne) {
+  return texte(pEcran, X_CIBLE + 4 * pColonne - 2, Y_GRILLE + 2 * pLigne - 1, 1);
+}
+
+std::string repeter(std::string_view pTouche, int pFois) {
+  std::string resultat;
+  for (int i = 0; i < pFois; ++i) resultat += pTouche;
+  return resultat;
+}
+
+}  // namespace
+
+bool estEcranDeJeu(const plateforme::Ecran& pEcran) {
+  return ligne(pEcran, 35).find("S: Sauvegarder") != std::string::npos && ligne(pEcran, 32).empty();
+}
+
+std::string JoueurAutomatique::viser(const plateforme::Ecran& pEcran) {
+  int ligneCurseur = 1;
+  int colonneCurseur = 1;
+  for (int l = 1; l <= 10; ++l) {
+    for (int c = 1; c <= 10; ++c) {
+      if (caseCible(pEcran, l, c) == "O") {
+        ligneCurseur = l;
+        colonneCurseur = c;
+      }
+    }
+  }
+  // The cell under the cursor may or may not have been shot: it comes last.
+  int ligneCible = ligneCurseur;
+  int colonneCible = colonneCurseur;
+  for (int i = 99; i >= 0; --i) {
+    const int l = i / 10 + 1;
+    const int c = i % 10 + 1;
+    if (caseCible(pEcran, l, c) == " ") {
+      ligneCible = l;
+      colonneCible = c;
+    }
+  }
+  const int dx = colonneCible - colonneCurseur;
+  const int dy = ligneCible - ligneCurseur;
+  ++tirs_;
+  return repeter(dx > 0 ? touches::DROITE : touches::GAUCHE, dx > 0 ? dx : -dx) +
+         repeter(dy > 0 ? touches::BAS : touches::HAUT, dy > 0 ? dy : -dy) +
+         std::string(touches::ENTREE);
+}
+
+std::optional<std::string> JoueurAutomatique::operator()(const plateforme::Ecran& pEcran) {
+  if (estEcranDeJeu(pEcran)) {
+    if (sauver_) {
+      sauver_ = false;
+      return "s";
+    }
+    if (quitter_) {
+      quitter_ = false;
+      return "q" + std::string(touches::HAUT) + std::string(touches::ENTREE);
+    }
+    return viser(pEcran);
+  }
+  if (ligne(pEcran, 32).find("Sauvegarde effectuee") != std::string::npos) return "x";
+  if (apres_.empty()) return std::nullopt;
+  std::string suivante = apres_.front();
+  apres_.pop_front();
+  return suivante;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// A player for whole-game scenarios: on the game screen it moves the aiming cursor to the next
+// cell not shot yet, in row order, and fires; on any other screen it types the next of the keys
+// it was given, and stops when they are used up.
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "plateforme/ecran.hpp"
+
+class JoueurAutomatique {
+ public:
+  enum class Debut { tirer, sauverPuisQuitter, quitter };
+  // pDebut: what the player does on the game's first screen: fire straight away, save (and
+  // press a key after the message) then leave, or leave through the quit confirmation.
+  explicit JoueurAutomatique(std::deque<std::string> pApresPartie = {}, Debut pDebut = Debut::tirer)
+      : apres_(std::move(pApresPartie)),
+        sauver_(pDebut == Debut::sauverPuisQuitter),
+        quitter_(pDebut != Debut::tirer) {}
+  std::optional<std::string> operator()(const plateforme::Ecran& pEcran);
+  int tirs() const { return tirs_; }
+
+ private:
+  std::string viser(const plateforme::Ecran& pEcran);
+  std::deque<std::string> apres_;
+  bool sauver_;
+  bool quitter_;
+  int tirs_ = 0;
+};
+
+// True while the screen shows a game waiting for the human's move.
+bool estEcranDeJeu(const plateforme::Ecran& pEcran);
