@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,120 @@ TEST_F(VraiTerminal, TropPetitAfficheLAvisPuisLeJeuRevient) {
   jeu.redimensionner(110, 45);
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   EXPECT_EQ(jeu.ecran().find("Agrandissez"), std::string::npos);
+  jeu.touches("Down Down Down Down Enter");
+  EXPECT_EQ(jeu.attendreStatut(), 0);
+  EXPECT_TRUE(jeu.sttyRestaure());
+}
+
+TEST_F(VraiTerminal, CtrlZRendLeTerminalEtSigcontRepeintLeJeu) {
+  SessionTmux jeu(dossier_.chemin());
+  jusquAuMenu(jeu);
+  jeu.touches("Down");
+  ASSERT_TRUE(jeu.attendreTexte("-> Charger partie"));
+  jeu.touches("C-z");
+  // Stopped: the main screen is back, without the menu.
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
+  while (jeu.ecran().find("Charger partie") != std::string::npos &&
+         std::chrono::steady_clock::now() < limite) {
+    std::this_thread::sleep_for(std::chrono::milliseconds{50});
+  }
+  EXPECT_EQ(jeu.ecran().find("Charger partie"), std::string::npos);
+  kill(jeu.pidJeu(), SIGCONT);
+  ASSERT_TRUE(jeu.attendreTexte("-> Charger partie"));
+  jeu.touches("Down Down Down Enter");
+  EXPECT_EQ(jeu.attendreStatut(), 0);
+  EXPECT_TRUE(jeu.sttyRestaure());
+}
+
+namespace {
+
+// Row y of a captured screen.
+std::string rangee(const std::string& pEcran, int pY) {
+  std::size_t debut = 0;
+  for (int i = 1; i < pY; ++i) debut = pEcran.find('\n', debut) + 1;
+  return pEcran.substr(debut, pEcran.find('\n', debut) - debut);
+}
+
+std::string repeter(const std::string& pTouche, int pFois) {
+  std::string resultat;
+  for (int i = 0; i < pFois; ++i) resultat += pTouche + " ";
+  return resultat;
+}
+
+}  // namespace
+
+TEST_F(VraiTerminal, PlacementALaMainAvecLesFleches) {
+  SessionTmux jeu(dossier_.chemin());
+  jusquAuMenu(jeu);
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("-> Jouer"));
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
+  jeu.taper("Marin");
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Voulez-vous placer vos bateaux?"));
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Bateau courant: fenoril"));
+  EXPECT_NE(jeu.ecran().find("Il reste 4 bateaux a placer"), std::string::npos);
+  // Each ship starts at A1, over the ones laid before it: move it right of them, then lay it.
+  const char* noms[] = {"dombar", "quelis", "tavrun"};
+  jeu.touches("Enter");
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(jeu.attendreTexte(std::string("Bateau courant: ") + noms[i]));
+    jeu.touches("Enter");  // refused: it lies over the first ship
+    jeu.touches(repeter("Right", i + 1) + "Enter");
+  }
+  ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter"));
+  const std::string couleurs = jeu.ecran(true);
+  // Row A of the own board: the four ships side by side, each in its colour.
+  const std::string rangeeA = rangee(couleurs, 6);
+  for (const char* fond : {"101m", "42m", "44m", "105m"}) {
+    EXPECT_NE(rangeeA.find(fond), std::string::npos) << fond;
+  }
+  EXPECT_NE(jeu.ecran().find("Marin"), std::string::npos);
+}
+
+TEST_F(VraiTerminal, UnePartieEntiereJusquAuMenuPuisQuitter) {
+  SessionTmux jeu(dossier_.chemin());
+  jusquAuMenu(jeu);
+  jeu.touches("Enter Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
+  jeu.taper("Marin");
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Voulez-vous placer vos bateaux?"));
+  jeu.touches("Down Enter");
+  ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder"));
+  // Every human turn starts with the cursor on A1: aim at the next cell in row order and fire,
+  // then wait for the shot to show in the left panel.
+  bool fini = false;
+  for (int k = 0; k < 100 && !fini; ++k) {
+    jeu.touches(repeter("Right", k % 10) + repeter("Down", k / 10) + "Enter");
+    const std::string attendu = "Tirs effectues: " + std::to_string(k + 1) + " ";
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
+    for (;;) {
+      const std::string ecran = jeu.ecran();
+      if (ecran.find("PARTIE TERMINEE") != std::string::npos) {
+        fini = true;
+        break;
+      }
+      if (rangee(ecran, 29).find(attendu) == 25 - 1) break;
+      ASSERT_LT(std::chrono::steady_clock::now(), limite) << "shot " << k + 1;
+      std::this_thread::sleep_for(std::chrono::milliseconds{20});
+    }
+  }
+  ASSERT_TRUE(jeu.attendreTexte("Appuyez sur une touche pour continuer..."));
+  jeu.touches("x");
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
+  std::string resultat;
+  while (resultat.empty() && std::chrono::steady_clock::now() < limite) {
+    const std::string premiere = rangee(jeu.ecran(), 1);
+    if (premiere.rfind("YOU WIN!", 0) == 0 || premiere.rfind("YOU LOOSE", 0) == 0) {
+      resultat = premiere;
+    }
+  }
+  ASSERT_FALSE(resultat.empty());
+  jeu.touches(resultat.rfind("YOU WIN!", 0) == 0 ? "x x" : "x");
+  ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   jeu.touches("Down Down Down Down Enter");
   EXPECT_EQ(jeu.attendreStatut(), 0);
   EXPECT_TRUE(jeu.sttyRestaure());
