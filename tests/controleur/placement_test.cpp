@@ -109,7 +109,11 @@ std::vector<CasFlotte> casFlottes() {
   return cas;
 }
 
-INSTANTIATE_TEST_SUITE_P(NEtGraines, PlacementAleaFlotte, testing::ValuesIn(casFlottes()));
+INSTANTIATE_TEST_SUITE_P(NEtGraines, PlacementAleaFlotte, testing::ValuesIn(casFlottes()),
+                         [](const testing::TestParamInfo<CasFlotte>& pCas) {
+                           return "n" + std::to_string(pCas.param.n) + "_graine" +
+                                  std::to_string(pCas.param.graine);
+                         });
 
 class PlacementAleaPremiereCase : public testing::TestWithParam<EType> {};
 
