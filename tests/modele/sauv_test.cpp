@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -344,6 +345,10 @@ struct FichierAbime {
   std::function<std::string()> octets;
 };
 
+void PrintTo(const FichierAbime& pCas, std::ostream* pFlux) {
+  *pFlux << pCas.nom;
+}
+
 std::string exemple() {
   DossierTemporaire dossier;
   EXPECT_TRUE(sauverPartie(partieExemple()));
@@ -362,6 +367,17 @@ FichierAbime modifie(std::string pNom, std::function<void(std::string&)> pModifi
   return {std::move(pNom), [=] {
             std::string o = exemple();
             pModifier(o);
+            return o;
+          }};
+}
+
+// A first turn of the human's (L1 = L2 = 0): who began is at 362.
+FichierAbime auPremierTour(std::string pNom, std::int32_t pACommence) {
+  return {std::move(pNom), [=] {
+            DossierTemporaire dossier;
+            EXPECT_TRUE(sauverPartie(partiePlacee(1)));
+            std::string o = dossier.lireFichier(SAUVEGARDE);
+            ecrireEntierA(o, 362, pACommence);
             return o;
           }};
 }
@@ -445,8 +461,8 @@ const FichierAbime FICHIERS_ABIMES[] = {
     modifie("NomDeJoueurSansNul", [](std::string& o) { o.replace(372, 15, 15, 'A'); }),
     modifie("NomOrdinateurSansNul", [](std::string& o) { o.replace(387, 15, 15, 'B'); }),
     modifie("NomDeJoueurAvecTabulation", [](std::string& o) { o[373] = '\t'; }),
-    entier("PersonneNACommence", 402, 0),
-    entier("TroisiemeJoueur", 402, 3),
+    auPremierTour("PersonneNACommence", 0),
+    auPremierTour("TroisiemeJoueur", 3),
     entier("AuTourDeLOrdinateur", 402, 1),
     sauve("HumainDejaVainqueur", [] { return partieGagneePar(1); }),
     sauve("OrdinateurDejaVainqueur", [] { return partieGagneePar(2); }),
@@ -486,6 +502,9 @@ TEST(FichierRefuse, LesFichiersDeDepartSeChargent) {
   dossier.ecrireFichier(SAUVEGARDE, bruit);
   EXPECT_TRUE(restaurerPartie(p));
   EXPECT_EQ(p.joueur1->nomJoueur, "Alice");
+  Tparam premier = partiePlacee(1);
+  ASSERT_TRUE(sauverPartie(premier));
+  EXPECT_TRUE(restaurerPartie(p));
   // A game one shot from its end, for both sides.
   for (int gagnant : {1, 2}) {
     Tparam presque = partieGagneePar(gagnant);
