@@ -1,8 +1,14 @@
 // KORVANE: a game of hidden fleets for the terminal.
 
+#include <exception>
+
 #include "menuPrincipal.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/terminal.hpp"
+
+namespace {
+constexpr int STATUT_ERREUR_INTERNE = 5;
+}  // namespace
 
 int main() {
   plateforme::Terminal terminal;
@@ -14,6 +20,9 @@ int main() {
     statut = sortie.statut;
   } catch (const plateforme::FinEntree&) {
     statut = plateforme::STATUT_FIN_ENTREE;
+  } catch (const std::exception&) {
+    // Out of memory or worse: still leave through here, so the terminal is given back.
+    statut = STATUT_ERREUR_INTERNE;
   }
   terminal.presenter(plateforme::ecranCourant());
   return statut;

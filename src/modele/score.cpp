@@ -12,6 +12,9 @@ const std::string FICHIER_SCORES = "meilleurs.dat";
 
 // One record on disk: score, hits and shots, the 15-byte name and one filler byte.
 constexpr std::size_t TAILLE_SCORE = 28;
+// The game writes ten records at most. A table far beyond that is damaged: it is treated as
+// unreadable rather than loaded into memory whole.
+constexpr std::size_t TAILLE_TABLE_MAX = 1000 * TAILLE_SCORE;
 
 // The best score a record can be beaten from: a table whose records all reach it is never
 // entered into.
@@ -76,14 +79,14 @@ int getNbTir(const TPile& pPile) {
 }
 
 int getNbScore() {
-  const ContenuFichier fichier = lireFichier(FICHIER_SCORES);
+  const ContenuFichier fichier = lireFichier(FICHIER_SCORES, TAILLE_TABLE_MAX);
   if (fichier.etat != EtatLecture::lu) return -1;
   // A trailing incomplete record does not count.
   return static_cast<int>(fichier.octets.size() / TAILLE_SCORE);
 }
 
 bool chargerScores(std::vector<TScore>& pScore) {
-  const ContenuFichier fichier = lireFichier(FICHIER_SCORES);
+  const ContenuFichier fichier = lireFichier(FICHIER_SCORES, TAILLE_TABLE_MAX);
   if (fichier.etat != EtatLecture::lu) return false;
   const std::size_t nombre = fichier.octets.size() / TAILLE_SCORE;
   // A list too short for the file would lose records when it is written back: refuse it whole.

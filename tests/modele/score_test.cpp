@@ -77,6 +77,18 @@ TEST(GetNbScore, UneErreurDeLectureDonneMoinsUn) {
   EXPECT_FALSE(chargerScores(liste));
 }
 
+TEST(GetNbScore, UneTableDemesureeEstIllisible) {
+  DossierTemporaire dossier;
+  std::string table;
+  for (int i = 0; i < 1000; ++i) table += enregistrement(50, 14, 50, "a");
+  dossier.ecrireFichier(TABLE, table);
+  EXPECT_EQ(getNbScore(), 1000);
+  dossier.ecrireFichier(TABLE, table + enregistrement(50, 14, 50, "a"));
+  EXPECT_EQ(getNbScore(), -1);
+  std::vector<TScore> liste(1001);
+  EXPECT_FALSE(chargerScores(liste));
+}
+
 TEST(ChargerScores, LitLesChampsDansLOrdreDuFichier) {
   DossierTemporaire dossier;
   std::string o = enregistrement(80, 14, 20, "Alice") + enregistrement(-3, 7, 103, "Bob");
