@@ -12,6 +12,7 @@
 #include "modele/random.hpp"
 #include "support/dossierTemporaire.hpp"
 #include "support/joueurAutomatique.hpp"
+#include "support/octets.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace fs = std::filesystem;
@@ -24,14 +25,6 @@ namespace {
 const std::string VERS_LA_PARTIE = "x\r\rMarin\r" + std::string(touches::BAS) + "\r";
 // From the main menu (entry 1 marked) to a resumed game.
 const std::string VERS_LA_REPRISE = std::string(touches::BAS) + "\r";
-
-int entier32(const std::string& pOctets, std::size_t pPosition) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) {
-    v = v << 8 | static_cast<unsigned char>(pOctets.at(pPosition + static_cast<std::size_t>(i)));
-  }
-  return static_cast<int>(v);
-}
 
 class PartieComplete : public ::testing::Test {
  protected:

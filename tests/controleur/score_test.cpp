@@ -11,22 +11,11 @@
 
 #include "modele/pile.hpp"
 #include "support/dossierTemporaire.hpp"
+#include "support/octets.hpp"
 
 namespace {
 
 const std::string TABLE = "meilleurs.dat";
-
-std::string entier(std::int32_t pValeur) {
-  std::string o;
-  for (int i = 0; i < 4; ++i)
-    o += static_cast<char>(static_cast<std::uint32_t>(pValeur) >> (8 * i));
-  return o;
-}
-
-std::string enregistrement(int pScore, int pTouches, int pTirs, const std::string& pNom) {
-  return entier(pScore) + entier(pTouches) + entier(pTirs) + pNom +
-         std::string(16 - pNom.size(), '\0');
-}
 
 // A record of a win in 100 - pScore shots, 14 of them hits.
 std::string victoire(int pScore, const std::string& pNom) {
