@@ -11,6 +11,7 @@
 
 #include "modele/pile.hpp"
 #include "support/dossierTemporaire.hpp"
+#include "support/limiteTailleFichier.hpp"
 #include "support/octets.hpp"
 
 namespace {
@@ -126,15 +127,12 @@ TEST(EnregistrerScore, UneReecritureInterrompueGardeLaTable) {
   DossierTemporaire dossier;
   const std::string avant = table({86, 84, 80, 78, 70, 66, 60, 58, 55, 50});
   dossier.ecrireFichier(TABLE, avant);
-  rlimit limite{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limite), 0);
-  const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit reduite = limite;
-  reduite.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &reduite), 0);
-  const bool resultat = enregistrerScore(gagnant("n", 20));
-  ::setrlimit(RLIMIT_FSIZE, &limite);
-  std::signal(SIGXFSZ, signalAvant);
+  bool resultat = true;
+  {
+    LimiteTailleFichier limite(100);
+    ASSERT_TRUE(limite.actif());
+    resultat = enregistrerScore(gagnant("n", 20));
+  }
   EXPECT_FALSE(resultat);
   EXPECT_EQ(dossier.lireFichier(TABLE), avant);
   EXPECT_FALSE(dossier.existe("meilleurs.dat.tmp"));

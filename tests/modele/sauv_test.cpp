@@ -17,6 +17,7 @@
 #include "modele/parametre.hpp"
 #include "modele/pile.hpp"
 #include "support/dossierTemporaire.hpp"
+#include "support/limiteTailleFichier.hpp"
 
 namespace {
 
@@ -544,15 +545,12 @@ TEST(SauverPartie, UneEcritureInterrompueGardeLaSauvegardePrecedente) {
   DossierTemporaire dossier;
   ASSERT_TRUE(sauverPartie(partieExemple()));
   const std::string avant = dossier.lireFichier(SAUVEGARDE);
-  rlimit limite{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limite), 0);
-  const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit reduite = limite;
-  reduite.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &reduite), 0);
-  const bool resultat = sauverPartie(partiePlacee(3));
-  ::setrlimit(RLIMIT_FSIZE, &limite);
-  std::signal(SIGXFSZ, signalAvant);
+  bool resultat = true;
+  {
+    LimiteTailleFichier limite(100);
+    ASSERT_TRUE(limite.actif());
+    resultat = sauverPartie(partiePlacee(3));
+  }
   EXPECT_FALSE(resultat);
   EXPECT_EQ(dossier.lireFichier(SAUVEGARDE), avant);
   EXPECT_FALSE(dossier.existe("save.dat.tmp"));

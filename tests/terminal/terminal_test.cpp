@@ -32,6 +32,17 @@ class VraiTerminal : public ::testing::Test {
     ASSERT_TRUE(pSession.attendreTexte("-> Nouvelle partie"));
   }
 
+  // From the main menu through "Nouvelle partie", "Jouer" and the name to the placement choice.
+  void jusquAuChoixDuPlacement(SessionTmux& pSession) {
+    pSession.touches("Enter");
+    ASSERT_TRUE(pSession.attendreTexte("-> Jouer"));
+    pSession.touches("Enter");
+    ASSERT_TRUE(pSession.attendreTexte("Saisir votre pseudo:"));
+    pSession.taper("Marin");
+    pSession.touches("Enter");
+    ASSERT_TRUE(pSession.attendreTexte("Voulez-vous placer vos bateaux?"));
+  }
+
   DossierTemporaire dossier_;
 };
 
@@ -140,13 +151,7 @@ std::string repeter(const std::string& pTouche, int pFois) {
 TEST_F(VraiTerminal, PlacementALaMainAvecLesFleches) {
   SessionTmux jeu(dossier_.chemin());
   jusquAuMenu(jeu);
-  jeu.touches("Enter");
-  ASSERT_TRUE(jeu.attendreTexte("-> Jouer"));
-  jeu.touches("Enter");
-  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
-  jeu.taper("Marin");
-  jeu.touches("Enter");
-  ASSERT_TRUE(jeu.attendreTexte("Voulez-vous placer vos bateaux?"));
+  jusquAuChoixDuPlacement(jeu);
   jeu.touches("Enter");
   ASSERT_TRUE(jeu.attendreTexte("Bateau courant: fenoril"));
   EXPECT_NE(jeu.ecran().find("Il reste 4 bateaux a placer"), std::string::npos);
@@ -171,11 +176,7 @@ TEST_F(VraiTerminal, PlacementALaMainAvecLesFleches) {
 TEST_F(VraiTerminal, UnePartieEntiereJusquAuMenuPuisQuitter) {
   SessionTmux jeu(dossier_.chemin());
   jusquAuMenu(jeu);
-  jeu.touches("Enter Enter");
-  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
-  jeu.taper("Marin");
-  jeu.touches("Enter");
-  ASSERT_TRUE(jeu.attendreTexte("Voulez-vous placer vos bateaux?"));
+  jusquAuChoixDuPlacement(jeu);
   jeu.touches("Down Enter");
   ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder"));
   // Every human turn starts with the cursor on A1: aim at the next cell in row order and fire,
