@@ -20,12 +20,7 @@ const std::string MENU_1 = "-> Nouvelle partie";
 
 class Programme : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-      fs::copy_file(fs::path(KORVANE_DONNEES) / nom, dossier_.chemin() / nom);
-    }
-    dossier_.ecrireFichier("meilleurs.dat", "");
-  }
+  void SetUp() override { dossier_.preparerDonneesDuJeu(); }
 
   int lancer(TerminalScripte& pTerminal, unsigned pGraine = 1) {
     fixerGraine(pGraine);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -28,12 +29,7 @@ const std::string VERS_LA_REPRISE = std::string(touches::BAS) + "\r";
 
 class PartieComplete : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-      fs::copy_file(fs::path(KORVANE_DONNEES) / nom, dossier_.chemin() / nom);
-    }
-    dossier_.ecrireFichier("meilleurs.dat", "");
-  }
+  void SetUp() override { dossier_.preparerDonneesDuJeu(); }
 
   int jouer(unsigned pGraine, std::string pDebut, std::deque<std::string> pApres,
             Debut pCommentCommencer = Debut::tirer) {
@@ -197,4 +193,24 @@ TEST_F(PartieComplete, UnChargementReussiRemplaceLeJeuTenuEtLaPartieSuivanteRepa
   fixerGraine(1);
   EXPECT_EQ(executerStatut(*terminal_, programmePrincipal), 4);
   EXPECT_EQ(ligne(1), "Nombre d'instances 1");
+}
+
+TEST_F(PartieComplete, UnNomAccentueVaDuPanneauALaSauvegardeEtAuTableau) {
+  const std::string nom = "H\xc3\xa9l\xc3\xa8ne";
+  const std::string champ = nom + std::string(15 - nom.size(), '\0');
+  const std::string versLaPartie = "x\r\r" + nom + "\r" + std::string(touches::BAS) + "\r";
+  for (unsigned graine = 1; graine < 300; ++graine) {
+    fs::remove(dossier_.chemin() / "save.dat");
+    dossier_.ecrireFichier("meilleurs.dat", "");
+    jouer(graine, versLaPartie, {"x", "x", VERS_LA_REPRISE, "x"}, Debut::sauverPuisQuitter);
+    if (ligne(1) != "WINNER") continue;
+    EXPECT_NE(dossier_.lireFichier("save.dat").find(champ), std::string::npos);
+    const auto& vues = terminal_->vues();
+    const auto reprise = std::find_if(vues.rbegin(), vues.rend(), estEcranDeJeu);
+    ASSERT_NE(reprise, vues.rend());
+    EXPECT_EQ(texte(*reprise, 25, 26, 6), nom) << "name panel of the resumed game";
+    EXPECT_EQ(dossier_.lireFichier("meilleurs.dat").substr(12, 15), champ);
+    return;
+  }
+  ADD_FAILURE() << "no seed gives a resumed win";
 }

@@ -1,5 +1,6 @@
 #include "modele/coniocouleur.hpp"
 
+#include "modele/structures.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/editeurLigne.hpp"
 
@@ -10,7 +11,9 @@ void clrscr() {
   ecranCourant().effacer();
 }
 
+// A position off the screen is refused and leaves the cursor where it was, as the console does.
 void gotoxy(int x, int y) {
+  if (x < 1 || x > plateforme::LARGEUR || y < 1 || y > plateforme::HAUTEUR) return;
   ecranCourant().placerCurseur(x, y);
 }
 
@@ -36,9 +39,14 @@ int lireTouche() {
   return peripheriqueCourant().lireCode(ecranCourant());
 }
 
+plateforme::Touche lireToucheEtCaractere() {
+  const int code = lireTouche();
+  return {code, peripheriqueCourant().caractereDerniereTouche()};
+}
+
 namespace {
 std::string lireLigneTapee() {
-  return plateforme::lireLigne(ecranCourant(), lireTouche);
+  return plateforme::lireLigne(ecranCourant(), lireToucheEtCaractere);
 }
 }  // namespace
 
@@ -51,7 +59,7 @@ std::optional<int> saisirNombre() {
 
 std::string saisirMot() {
   for (;;) {
-    if (auto mot = plateforme::premierMot(lireLigneTapee())) return mot->substr(0, 14);
+    if (auto mot = plateforme::premierMot(lireLigneTapee())) return couperNom(*mot);
   }
 }
 

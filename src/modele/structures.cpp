@@ -1,7 +1,9 @@
 #include "modele/structures.hpp"
 
+#include "plateforme/utf8.hpp"
+
 std::string couperNom(std::string_view pNom) {
-  return std::string(pNom.substr(0, TAILLE_NOM));
+  return std::string(pNom.substr(0, plateforme::coupureUtf8(pNom, TAILLE_NOM)));
 }
 
 TPile::~TPile() {

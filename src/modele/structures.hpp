@@ -12,7 +12,8 @@
 // Names (players, ships, scores) hold at most this many bytes; the files keep one more for the NUL.
 inline constexpr std::size_t TAILLE_NOM = 14;
 
-// Cuts a typed or read name to TAILLE_NOM bytes. Every place that stores a name goes through here.
+// Cuts a typed or read name to at most TAILLE_NOM bytes, never inside a character. Every place that
+// stores a name goes through here.
 std::string couperNom(std::string_view pNom);
 
 enum ESens : std::int32_t { horizontal = 0, vertical = 1 };
@@ -63,7 +64,7 @@ struct TJoueur {
 };
 
 struct Tparam {
-  int mNombreInstanceBateaux = 0;  // n, ships of each type per fleet, 1 to 3
+  int mNombreInstanceBateaux = 0;    // n, ships of each type per fleet, 1 to 3
   std::unique_ptr<TJoueur> joueur1;  // the human
   std::unique_ptr<TJoueur> joueur2;  // the computer
   int aCommence = 0;                 // who fired first: 1 the human, 2 the computer
@@ -82,9 +83,15 @@ inline constexpr int MARQUE_TOUCHE = 12;
 inline constexpr int MARQUE_COULE = 7;
 
 // Cell code: column x 10 + row, both 1 to 10, so 11 (row 1, column 1) to 110 (row 10, column 10).
-constexpr int codeCase(int pLigne, int pColonne) { return pColonne * 10 + pLigne; }
-constexpr int ligneDeCode(int pCode) { return pCode % 10 == 0 ? 10 : pCode % 10; }
-constexpr int colonneDeCode(int pCode) { return pCode % 10 == 0 ? pCode / 10 - 1 : pCode / 10; }
+constexpr int codeCase(int pLigne, int pColonne) {
+  return pColonne * 10 + pLigne;
+}
+constexpr int ligneDeCode(int pCode) {
+  return pCode % 10 == 0 ? 10 : pCode % 10;
+}
+constexpr int colonneDeCode(int pCode) {
+  return pCode % 10 == 0 ? pCode / 10 - 1 : pCode / 10;
+}
 
 // Code of cell j (from 0) of a ship: one row further down per cell when vertical, one column
 // further right when horizontal.

@@ -1,5 +1,9 @@
 #include "plateforme/clavier.hpp"
 
+#include <algorithm>
+
+#include "plateforme/utf8.hpp"
+
 namespace plateforme {
 namespace {
 
@@ -40,10 +44,16 @@ void DecodeurTouches::finEntree() {
 }
 
 std::optional<int> DecodeurTouches::code() {
+  if (auto t = touche()) return t->code;
+  return std::nullopt;
+}
+
+std::optional<Touche> DecodeurTouches::touche() {
   if (codes_.empty()) return std::nullopt;
-  const int c = codes_.front();
+  Touche t = std::move(codes_.front());
   codes_.pop_front();
-  return c;
+  dernierCaractere_ = t.caractere;
+  return t;
 }
 
 void DecodeurTouches::analyser() {
@@ -62,12 +72,12 @@ void DecodeurTouches::analyser() {
     } else {
       octets_.pop_front();
       if (octet == '\r') {
-        codes_.push_back(CODE_ENTREE);
+        codes_.push_back({CODE_ENTREE, {}});
         sauterLF_ = true;
       } else if (octet == '\n') {
-        codes_.push_back(CODE_ENTREE);
+        codes_.push_back({CODE_ENTREE, {}});
       } else {
-        codes_.push_back(octet);
+        codes_.push_back({octet, {}});
       }
     }
   }
@@ -80,13 +90,13 @@ bool DecodeurTouches::analyserEchappement() {
   if (octets_.size() == 1) {
     if (!delaiEcoule) return false;
     octets_.pop_front();
-    codes_.push_back(CODE_ECHAP);
+    codes_.push_back({CODE_ECHAP, {}});
     return true;
   }
   const unsigned char introducteur = octets_[1];
   if (introducteur == ECHAP) {  // ESC ESC: the first one stood alone
     octets_.pop_front();
-    codes_.push_back(CODE_ECHAP);
+    codes_.push_back({CODE_ECHAP, {}});
     return true;
   }
   std::size_t i = 2;
@@ -96,38 +106,38 @@ bool DecodeurTouches::analyserEchappement() {
   } else if (introducteur != 'O') {
     // ESC and one more byte (Alt and a key): one sequence with no meaning here.
     octets_.erase(octets_.begin(), octets_.begin() + 2);
-    codes_.push_back(CODE_INCONNU);
+    codes_.push_back({CODE_INCONNU, {}});
     return true;
   }
   if (i >= octets_.size()) {
     if (!delaiEcoule) return false;
     octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
-    codes_.push_back(CODE_INCONNU);
+    codes_.push_back({CODE_INCONNU, {}});
     return true;
   }
   const int fleche = codeFleche(octets_[i]);
   octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i) + 1);
   if (fleche < 0) {
-    codes_.push_back(CODE_INCONNU);
+    codes_.push_back({CODE_INCONNU, {}});
   } else {
-    codes_.push_back(CODE_PREFIXE);
-    codes_.push_back(fleche);
+    codes_.push_back({CODE_PREFIXE, {}});
+    codes_.push_back({fleche, {}});
   }
   return true;
 }
 
-// A UTF-8 character of several bytes gives one code 0; a stray byte gives 0 too.
+// A UTF-8 character of several bytes gives one code 0, with the character kept beside it when it
+// is a valid one; a stray byte gives 0 too.
 bool DecodeurTouches::analyserMultiOctet() {
-  const unsigned char tete = octets_.front();
-  std::size_t longueur = 1;
-  if (tete >= 0xC2 && tete <= 0xDF) longueur = 2;
-  if (tete >= 0xE0 && tete <= 0xEF) longueur = 3;
-  if (tete >= 0xF0 && tete <= 0xF4) longueur = 4;
+  const auto longueur =
+      static_cast<std::size_t>(std::max(1, longueurSequenceUtf8(octets_.front())));
   std::size_t i = 1;
-  while (i < longueur && i < octets_.size() && (octets_[i] & 0xC0) == 0x80) ++i;
+  while (i < longueur && i < octets_.size() && estSuiteUtf8(octets_[i])) ++i;
   if (i < longueur && i == octets_.size() && !fin_ && attente_ < DELAI_ECHAP) return false;
+  std::string sequence(octets_.begin(), octets_.begin() + static_cast<long>(i));
   octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
-  codes_.push_back(CODE_INCONNU);
+  const bool valide = i == longueur && longueur > 1 && decoderUtf8(sequence).first != U'?';
+  codes_.push_back({CODE_INCONNU, valide ? std::move(sequence) : std::string{}});
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <deque>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace plateforme {
@@ -23,6 +24,13 @@ inline constexpr int CODE_INCONNU = 0;
 // How long a lone ESC waits for the rest of a sequence before it counts as the ESC key.
 inline constexpr std::chrono::milliseconds DELAI_ECHAP{50};
 
+// One decoded key: its code, and for a character of several bytes (code 0) the character itself,
+// which only the line editor looks at.
+struct Touche {
+  int code = CODE_INCONNU;
+  std::string caractere;
+};
+
 class DecodeurTouches {
  public:
   void alimenter(std::string_view pOctets);
@@ -32,6 +40,9 @@ class DecodeurTouches {
   void finEntree();
 
   std::optional<int> code();
+  std::optional<Touche> touche();
+  // The character of the last key given, empty unless it was a character of several bytes.
+  const std::string& dernierCaractere() const { return dernierCaractere_; }
   // True when bytes wait for the rest of their sequence: the reader should wait at most
   // DELAI_ECHAP for more, then call attendre.
   bool sequenceEnCours() const { return !octets_.empty(); }
@@ -42,7 +53,8 @@ class DecodeurTouches {
   bool analyserMultiOctet();
 
   std::deque<unsigned char> octets_;
-  std::deque<int> codes_;
+  std::deque<Touche> codes_;
+  std::string dernierCaractere_;
   std::chrono::milliseconds attente_{0};
   bool fin_ = false;
   bool sauterLF_ = false;  // a CR was just decoded: an LF right behind it is the same Enter

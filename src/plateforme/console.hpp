@@ -2,6 +2,8 @@
 // The one console of the run: the screen model the game draws on, and the device that shows it
 // and gives keys (the real terminal, or a scripted one in tests).
 
+#include <string>
+
 #include "plateforme/ecran.hpp"
 
 namespace plateforme {
@@ -23,6 +25,9 @@ class Peripherique {
   // Gives the next key code. When none is waiting, the screen is shown first, then it blocks.
   // Throws FinEntree when input has ended.
   virtual int lireCode(const Ecran& pEcran) = 0;
+  // The character typed with the last key, when lireCode gave 0 for a character of several
+  // bytes; empty otherwise. Only the line editor asks.
+  virtual std::string caractereDerniereTouche() const { return {}; }
   // Shows the screen as it stands (at exit).
   virtual void presenter(const Ecran& pEcran) = 0;
   // Titles the console and asks for its size (the game's 110 x 45).

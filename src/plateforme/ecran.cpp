@@ -2,48 +2,9 @@
 
 #include <algorithm>
 
+#include "plateforme/utf8.hpp"
+
 namespace plateforme {
-namespace {
-
-// Code points that every terminal draws in exactly one cell. Anything else (wide East Asian
-// characters, combining marks, emoji) would shift the rest of the row, so it shows as '?'.
-bool occupeUneCellule(char32_t c) {
-  return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0x2FF) || (c >= 0x370 && c <= 0x52F) ||
-         (c >= 0x1E00 && c <= 0x1FFF) || (c >= 0x2010 && c <= 0x2027) ||
-         (c >= 0x2030 && c <= 0x205E) || (c >= 0x20A0 && c <= 0x20C0) ||
-         (c >= 0x2190 && c <= 0x21FF) || (c >= 0x2500 && c <= 0x25FF);
-}
-
-// Length of the sequence announced by a lead byte, 0 for a byte that cannot start one.
-int longueurSequence(unsigned char octet) {
-  if (octet >= 0xC2 && octet <= 0xDF) return 2;
-  if (octet >= 0xE0 && octet <= 0xEF) return 3;
-  if (octet >= 0xF0 && octet <= 0xF4) return 4;
-  return 0;
-}
-
-bool estSuite(unsigned char octet) {
-  return (octet & 0xC0) == 0x80;
-}
-
-// Decodes the sequence at the start of pOctets; gives the code point (or '?') and the bytes used.
-std::pair<char32_t, std::size_t> decoder(std::string_view pOctets) {
-  const auto tete = static_cast<unsigned char>(pOctets[0]);
-  const int longueur = longueurSequence(tete);
-  if (longueur == 0) return {U'?', 1};
-  char32_t c = tete & (0x7F >> longueur);
-  std::size_t i = 1;
-  for (; i < static_cast<std::size_t>(longueur); ++i) {
-    if (i >= pOctets.size() || !estSuite(static_cast<unsigned char>(pOctets[i]))) return {U'?', i};
-    c = (c << 6) | (static_cast<unsigned char>(pOctets[i]) & 0x3F);
-  }
-  const bool tropLong = (longueur == 3 && c < 0x800) || (longueur == 4 && c < 0x10000);
-  const bool interdit = (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF;
-  if (tropLong || interdit) return {U'?', i};
-  return {c, i};
-}
-
-}  // namespace
 
 void Ecran::ecrire(std::string_view pOctets) {
   std::size_t i = 0;
@@ -64,7 +25,7 @@ void Ecran::ecrire(std::string_view pOctets) {
       poser(occupeUneCellule(octet) ? char32_t{octet} : U'?');
       ++i;
     } else {
-      const auto [c, utilises] = decoder(pOctets.substr(i));
+      const auto [c, utilises] = decoderUtf8(pOctets.substr(i));
       poser(occupeUneCellule(c) ? c : U'?');
       i += utilises;
     }

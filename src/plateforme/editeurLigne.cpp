@@ -2,13 +2,26 @@
 
 #include <charconv>
 
-#include "plateforme/clavier.hpp"
+#include "plateforme/utf8.hpp"
 
 namespace plateforme {
 namespace {
 
-bool estImprimable(int pCode) {
-  return pCode >= 0x20 && pCode < 0x7F;
+// The bytes a key adds to the line: a printable ASCII character, or a character of several bytes
+// that takes one cell; nothing for any other key.
+std::string texteTape(const Touche& pTouche) {
+  if (pTouche.code >= 0x20 && pTouche.code < 0x7F)
+    return std::string(1, static_cast<char>(pTouche.code));
+  if (pTouche.code != CODE_INCONNU || pTouche.caractere.empty()) return {};
+  return occupeUneCellule(decoderUtf8(pTouche.caractere).first) ? pTouche.caractere : std::string{};
+}
+
+// Takes the last character, all its bytes, off the line.
+void retirerDernierCaractere(std::string& pLigne) {
+  while (!pLigne.empty() && estSuiteUtf8(static_cast<unsigned char>(pLigne.back()))) {
+    pLigne.pop_back();
+  }
+  if (!pLigne.empty()) pLigne.pop_back();
 }
 bool estEffacement(int pCode) {
   return pCode == 8 || pCode == 127;
@@ -31,33 +44,33 @@ std::string_view sansBlancsEnTete(std::string_view pLigne) {
 
 }  // namespace
 
-std::string lireLigne(Ecran& pEcran, const std::function<int()>& pLireCode) {
+std::string lireLigne(Ecran& pEcran, const std::function<Touche()>& pLireTouche) {
   std::string ligne;
   pEcran.montrerCurseur(true);
   for (;;) {
-    int code = 0;
+    Touche touche;
     try {
-      code = pLireCode();
+      touche = pLireTouche();
     } catch (...) {
       pEcran.montrerCurseur(false);
       throw;
     }
-    if (code == 13) break;
-    if (code == CODE_PREFIXE) {  // an arrow: its second code is a letter, not typed text
-      pLireCode();
+    if (touche.code == CODE_ENTREE) break;
+    if (touche.code == CODE_PREFIXE) {  // an arrow: its second code is a letter, not typed text
+      pLireTouche();
       continue;
     }
-    if (estEffacement(code) && !ligne.empty()) {
-      ligne.pop_back();
+    const std::string tape = texteTape(touche);
+    if (estEffacement(touche.code) && !ligne.empty()) {
+      retirerDernierCaractere(ligne);
       reculer(pEcran);
       const int x = pEcran.curseurX();
       const int y = pEcran.curseurY();
       pEcran.ecrire(" ");
       pEcran.placerCurseur(x, y);
-    } else if (estImprimable(code) && ligne.size() < LONGUEUR_LIGNE_MAX) {
-      const char c = static_cast<char>(code);
-      ligne.push_back(c);
-      pEcran.ecrire(std::string_view(&c, 1));
+    } else if (!tape.empty() && ligne.size() + tape.size() <= LONGUEUR_LIGNE_MAX) {
+      ligne += tape;
+      pEcran.ecrire(tape);
     }
   }
   pEcran.montrerCurseur(false);

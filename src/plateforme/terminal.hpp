@@ -18,6 +18,7 @@ class Terminal final : public Peripherique {
   Terminal& operator=(const Terminal&) = delete;
 
   int lireCode(const Ecran& pEcran) override;
+  std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
 

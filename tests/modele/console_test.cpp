@@ -19,6 +19,19 @@ TEST(Console, CoinsDeLEcran) {
   EXPECT_EQ(texte(110, 45, 1), "z");
 }
 
+TEST(Console, UnePositionHorsDeLEcranEstRefuseeEtLeCurseurReste) {
+  TerminalScripte t;
+  executer(t, [] {
+    gotoxy(3, 44);
+    for (auto [x, y] : {std::pair{0, 5}, {111, 5}, {5, 0}, {5, 46}, {-1, -1}}) {
+      gotoxy(x, y);
+      ecrire("a");
+    }
+  });
+  EXPECT_EQ(ligne(44), "  aaaaa");
+  EXPECT_EQ(ligne(45), "");
+}
+
 TEST(Console, EffacerNeRecolorePasEtGardeLAttributCourant) {
   TerminalScripte t;
   executer(t, [] {

@@ -11,7 +11,7 @@ TEST(EditeurLigne, EchoDansLAttributCourantPuisLigneSuivante) {
   executer(t, [&] {
     gotoxy(10, 5);
     textcolor(YELLOW);
-    lu = plateforme::lireLigne(plateforme::ecranCourant(), lireTouche);
+    lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere);
   });
   EXPECT_EQ(lu, "abc");
   EXPECT_EQ(texte(10, 5, 3), "abc");
@@ -31,26 +31,46 @@ TEST(EditeurLigne, EffacementRetireLeDernierCaractereEtSonEcho) {
       "d\x08\x08\x08\x08x",
       touches::ENTREE};
   std::string lu;
-  executer(t, [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireTouche); });
+  executer(t,
+           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
   EXPECT_EQ(lu, "x");
   EXPECT_EQ(ligne(1), "x");
 }
 
-TEST(EditeurLigne, IgnoreLesFlechesEtLesCaracteresNonImprimables) {
+TEST(EditeurLigne, GardeLesLettresAccenteesEtIgnoreLesFlechesEtLeNonImprimable) {
+  // A wide character (U+4E2D) and a stray continuation byte would shift or break the row.
   TerminalScripte t{"a", touches::GAUCHE,
-                    "\t\x01\xc3\xa9"
+                    "\t\x01\xc3\xa9\xe4\xb8\xad\x80"
                     "b",
                     touches::ENTREE};
   std::string lu;
-  executer(t, [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireTouche); });
-  EXPECT_EQ(lu, "ab");
-  EXPECT_EQ(ligne(1), "ab");
+  executer(t,
+           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  EXPECT_EQ(lu,
+            "a\xc3\xa9"
+            "b");
+  EXPECT_EQ(ligne(1),
+            "a\xc3\xa9"
+            "b");
+}
+
+TEST(EditeurLigne, EffacementRetireUnCaractereAccentueEntier) {
+  TerminalScripte t{
+      "H\xc3\xa9\x7f"
+      "e",
+      touches::ENTREE};
+  std::string lu;
+  executer(t,
+           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  EXPECT_EQ(lu, "He");
+  EXPECT_EQ(ligne(1), "He");
 }
 
 TEST(EditeurLigne, GardeAuPlus256Caracteres) {
   TerminalScripte t{std::string(300, 'x'), touches::ENTREE};
   std::string lu;
-  executer(t, [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireTouche); });
+  executer(t,
+           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
   EXPECT_EQ(lu.size(), 256u);
 }
 
@@ -62,6 +82,10 @@ TEST(SaisieMot, SauteLesLignesVidesEtGardeLePremierMotCoupeA14) {
   TerminalScripte long_{"abcdefghijklmnopqrstuvwxyz\r"};
   executer(long_, [&] { mot = saisirMot(); });
   EXPECT_EQ(mot, "abcdefghijklmn");
+  // Byte 14 is the first half of the last "\xc3\xa9": the whole character stays out.
+  TerminalScripte accent{"abcdefghijklm\xc3\xa9z\r"};
+  executer(accent, [&] { mot = saisirMot(); });
+  EXPECT_EQ(mot, "abcdefghijklm");
 }
 
 struct CasNombre {

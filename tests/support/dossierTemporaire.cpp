@@ -35,3 +35,10 @@ std::string DossierTemporaire::lireFichier(const std::string& pNom) const {
 bool DossierTemporaire::existe(const std::string& pNom) const {
   return fs::exists(chemin_ / pNom);
 }
+
+void DossierTemporaire::preparerDonneesDuJeu() const {
+  for (const char* nom : {"regles.txt", "startScreen.txt"}) {
+    fs::copy_file(fs::path(KORVANE_DONNEES) / nom, chemin_ / nom);
+  }
+  ecrireFichier("meilleurs.dat", "");
+}

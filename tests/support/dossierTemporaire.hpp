@@ -19,6 +19,8 @@ class DossierTemporaire {
   // The bytes of a file of the folder; empty when it does not exist.
   std::string lireFichier(const std::string& pNom) const;
   bool existe(const std::string& pNom) const;
+  // What the game finds in its data folder: the two texts and an empty best-scores table.
+  void preparerDonneesDuJeu() const;
 
  private:
   std::filesystem::path precedent_;

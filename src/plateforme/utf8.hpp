@@ -1,0 +1,29 @@
+#pragma once
+// UTF-8 as the screen, the keyboard and the names see it: the length a lead byte announces, the
+// decoding of one character, which characters take exactly one cell, and cutting text without
+// splitting a character.
+
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+namespace plateforme {
+
+// Length of the sequence announced by a lead byte, 0 for a byte that cannot start one.
+int longueurSequenceUtf8(unsigned char pOctet);
+inline bool estSuiteUtf8(unsigned char pOctet) {
+  return (pOctet & 0xC0) == 0x80;
+}
+
+// Decodes the character at the start of non-empty pOctets: its code point, or '?' for an
+// invalid sequence, and the number of bytes it uses.
+std::pair<char32_t, std::size_t> decoderUtf8(std::string_view pOctets);
+
+// Code points that every terminal draws in exactly one cell.
+bool occupeUneCellule(char32_t pCaractere);
+
+// The length of the longest start of pTexte of at most pMax bytes that does not end inside a
+// valid multi-byte character.
+std::size_t coupureUtf8(std::string_view pTexte, std::size_t pMax);
+
+}  // namespace plateforme
