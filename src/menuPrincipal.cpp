@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr int TOUCHE_HAUT = 72;
-constexpr int TOUCHE_BAS = 80;
-constexpr int TOUCHE_ENTREE = 13;
-
 enum Entree { NOUVELLE_PARTIE = 1, CHARGER_PARTIE, MEILLEURS_SCORES, REGLES, QUITTER };
 
 // The run's one parameter set and whether a default set built by "Nouvelle partie" is held.
@@ -135,11 +131,8 @@ int programmePrincipal() {
   afficherStartScreen();
   lireTouche();
   while (etat.continuer == 1) {
-    afficherMenuPrinc(etat.choixMenu);
-    const int touche = lireTouche();
-    if (touche == TOUCHE_HAUT && etat.choixMenu > NOUVELLE_PARTIE) --etat.choixMenu;
-    if (touche == TOUCHE_BAS && etat.choixMenu < QUITTER) ++etat.choixMenu;
-    if (touche == TOUCHE_ENTREE) executerEntree(etat);
+    etat.choixMenu = choisirLigne(NOUVELLE_PARTIE, QUITTER, etat.choixMenu, afficherMenuPrinc);
+    executerEntree(etat);
   }
   if (etat.aLib == 1) libererSiTenu(etat);
   return 0;

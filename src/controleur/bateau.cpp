@@ -33,7 +33,6 @@ void checkBateauxCoules(int pNbBateau, TJoueur& pTireur, TJoueur& pCible) {
 
 namespace {
 
-constexpr int TAILLE_GRILLE = 10;
 constexpr int X_PLACEMENT = 5;  // origin of the placement board
 constexpr int Y_PLACEMENT = 3;
 constexpr int TOUCHE_R = 'R';
@@ -90,7 +89,7 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
 
 // The computer's fleet is placed before the player is asked how to place theirs.
 void placerBateau(Tparam& pParametre) {
-  const int nbBateaux = 4 * getNBInstances(pParametre);
+  const int nbBateaux = getNbBateaux(pParametre);
   clrscr();
   pParametre.joueur1->nomJoueur = couperNom(saisirPseudo());
   clrscr();

@@ -12,19 +12,13 @@
 #include "modele/random.hpp"
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
+#include "modele/util.hpp"
 #include "vue/bateau.hpp"
 #include "vue/score.hpp"
 #include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"
 
 namespace {
-
-constexpr int TOUCHE_HAUT = 72;
-constexpr int TOUCHE_BAS = 80;
-constexpr int TOUCHE_GAUCHE = 75;
-constexpr int TOUCHE_DROITE = 77;
-constexpr int TOUCHE_ENTREE = 13;
-constexpr int TAILLE_GRILLE = 10;
 
 // The human's own board (ships, the computer's shots) and the target board (the human's shots).
 constexpr int X_GRILLE_JOUEUR = 10;
@@ -96,18 +90,11 @@ void afficherChoix(bool pOui) {
 bool confirmerQuitter() {
   gotoxy(1, Y_MESSAGES);
   ecrire(QUESTION_QUITTER);
-  bool oui = false;
-  for (;;) {
-    afficherChoix(oui);
-    const int touche = lireTouche();
-    if (touche == TOUCHE_HAUT) oui = true;
-    if (touche == TOUCHE_BAS) oui = false;
-    if (touche != TOUCHE_ENTREE) continue;
-    if (oui) return true;
-    gotoxy(1, Y_MESSAGES);
-    ecrire(std::string(QUESTION_QUITTER.size(), ' ') + "\n     \n     ");
-    return false;
-  }
+  // Line 0 is "Oui", line 1 "Non".
+  if (choisirLigne(0, 1, 1, [](int pLigne) { afficherChoix(pLigne == 0); }) == 0) return true;
+  gotoxy(1, Y_MESSAGES);
+  ecrire(std::string(QUESTION_QUITTER.size(), ' ') + "\n     \n     ");
+  return false;
 }
 
 // --- The two moves ---
@@ -184,7 +171,7 @@ int jouer(Tparam& pParam, int estReprise) {
     partie.joueurTour = nbTirs(pParam) + pParam.aCommence;
   }
   afficherDebut(pParam);
-  partie.nbBateau = 4 * getNBInstances(pParam);
+  partie.nbBateau = getNbBateaux(pParam);
   int gagnant = 0;
   for (;;) {
     afficherTour(partie);

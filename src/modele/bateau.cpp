@@ -4,18 +4,13 @@
 #include <iterator>
 #include <utility>
 
+#include "modele/coniocouleur.hpp"
 #include "modele/coup.hpp"
 #include "modele/parametre.hpp"
 
 namespace {
 
-constexpr int TOUCHE_HAUT = 72;
-constexpr int TOUCHE_BAS = 80;
-constexpr int TOUCHE_GAUCHE = 75;
-constexpr int TOUCHE_DROITE = 77;
 constexpr int TOUCHE_TOURNER = 'r';
-constexpr int TOUCHE_ENTREE = 13;
-constexpr int TAILLE_GRILLE = 10;
 
 TInfoBateau& bateauDe(TJoueur& pJoueur, int pIdBateau) {
   return pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(pIdBateau)];
@@ -28,7 +23,7 @@ const TInfoBateau& bateauDe(const TJoueur& pJoueur, int pIdBateau) {
 // Ship index over both fleets: the human's ships first, then the computer's.
 template <typename Param>
 auto& bateauParIndex(int pNum, Param& pParam) {
-  const int nbBateaux = 4 * getNBInstances(pParam);
+  const int nbBateaux = getNbBateaux(pParam);
   auto& joueur = pNum < nbBateaux ? *pParam.joueur1 : *pParam.joueur2;
   return bateauDe(joueur, pNum < nbBateaux ? pNum : pNum - nbBateaux);
 }

@@ -8,6 +8,17 @@
 
 #include "plateforme/clavier.hpp"
 
+// Key codes as lireTouche gives them: an arrow is TOUCHE_PREFIXE then one of the four arrows.
+// Codes are compared as plain numbers, so the capital letters H, P, K and M act as arrows too.
+inline constexpr int TOUCHE_PREFIXE = plateforme::CODE_PREFIXE;
+inline constexpr int TOUCHE_HAUT = plateforme::CODE_HAUT;
+inline constexpr int TOUCHE_BAS = plateforme::CODE_BAS;
+inline constexpr int TOUCHE_GAUCHE = plateforme::CODE_GAUCHE;
+inline constexpr int TOUCHE_DROITE = plateforme::CODE_DROITE;
+inline constexpr int TOUCHE_ENTREE = plateforme::CODE_ENTREE;
+inline constexpr int TOUCHE_ECHAP = plateforme::CODE_ECHAP;
+inline constexpr int TOUCHE_INCONNUE = plateforme::CODE_INCONNU;
+
 enum COLORS : int {
   BLACK = 0,
   BLUE = 1,

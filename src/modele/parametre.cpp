@@ -42,6 +42,10 @@ int getNBInstances(const Tparam& pParam) {
   return pParam.mNombreInstanceBateaux;
 }
 
+int getNbBateaux(const Tparam& pParam) {
+  return 4 * getNBInstances(pParam);
+}
+
 void newTParam(int pNbInstances, Tparam& pP) {
   pP.mNombreInstanceBateaux = pNbInstances;
   pP.joueur1 = nouveauJoueur("Player");

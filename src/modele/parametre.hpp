@@ -6,6 +6,8 @@
 #include "modele/structures.hpp"
 
 int getNBInstances(const Tparam& pParam);
+// Ships in one fleet: n of each of the four types.
+int getNbBateaux(const Tparam& pParam);
 void newTParam(int pNbInstances, Tparam& pP);
 void libererParam(Tparam& pParam);
 void setIemeInfoBateauTParam(int pIdBateau, Tparam& pParam, std::string_view pNom, int pCouleur,

@@ -18,7 +18,6 @@ const std::string FICHIER_SAUVEGARDE = "save.dat";
 
 constexpr int INSTANCES_MAX = 3;
 constexpr int COULEUR_MAX = 15;
-constexpr int TAILLE_GRILLE = 10;
 constexpr int LONGUEUR_PILE_MAX = TAILLE_GRILLE * TAILLE_GRILLE;
 // Each integer, ship record and shot entry of the file, and its largest size.
 constexpr std::size_t TAILLE_BATEAU = 40;

@@ -11,6 +11,8 @@
 
 // Names (players, ships, scores) hold at most this many bytes; the files keep one more for the NUL.
 inline constexpr std::size_t TAILLE_NOM = 14;
+// Rows and columns of a board, numbered from 1.
+inline constexpr int TAILLE_GRILLE = 10;
 
 // Cuts a typed or read name to at most TAILLE_NOM bytes, never inside a character. Every place that
 // stores a name goes through here.

@@ -1,7 +1,19 @@
 #include "modele/util.hpp"
 
+#include "modele/coniocouleur.hpp"
 #include "plateforme/console.hpp"
 
 void initConsoleJeu() {
   plateforme::peripheriqueCourant().preparerConsole();
+}
+
+int choisirLigne(int pPremiere, int pDerniere, int pSelection,
+                 const std::function<void(int)>& pAfficher) {
+  for (;;) {
+    pAfficher(pSelection);
+    const int touche = lireTouche();
+    if (touche == TOUCHE_ENTREE) return pSelection;
+    if (touche == TOUCHE_HAUT && pSelection > pPremiere) --pSelection;
+    if (touche == TOUCHE_BAS && pSelection < pDerniere) ++pSelection;
+  }
 }

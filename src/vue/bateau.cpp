@@ -4,6 +4,7 @@
 #include <string>
 
 #include "modele/coniocouleur.hpp"
+#include "modele/util.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"
@@ -30,10 +31,6 @@ void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPosit
 
 namespace {
 
-constexpr int TOUCHE_HAUT = 72;
-constexpr int TOUCHE_BAS = 80;
-constexpr int TOUCHE_ENTREE = 13;
-
 // The count line is padded to its widest form ("Il reste 12 ..."), so that going from two digits
 // to one leaves no stale character at its end.
 constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
@@ -53,22 +50,7 @@ void afficherChoixPlacement(int pSelection) {
 
 // Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
 bool estAlea() {
-  int selection = 0;
-  for (;;) {
-    afficherChoixPlacement(selection);
-    switch (lireTouche()) {
-      case TOUCHE_HAUT:
-        selection = 0;
-        break;
-      case TOUCHE_BAS:
-        selection = 1;
-        break;
-      case TOUCHE_ENTREE:
-        return selection == 1;
-      default:
-        break;
-    }
-  }
+  return choisirLigne(0, 1, 0, afficherChoixPlacement) == 1;
 }
 
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom) {

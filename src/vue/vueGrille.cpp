@@ -3,6 +3,7 @@
 #include <string>
 
 #include "modele/coniocouleur.hpp"
+#include "modele/structures.hpp"
 #include "vue/lietrec.hpp"
 
 // Drawn in a fixed order: the inner dashes run over the left edge, then the vertical lines
@@ -33,8 +34,8 @@ void afficherCaractereDansGrille(int pcouleurCaractere, int pcouleurFond, char p
 }
 
 void resetGrille(int pPositionXGrille, int pPositionYGrille) {
-  for (int colonne = 1; colonne <= 10; ++colonne) {
-    for (int ligne = 1; ligne <= 10; ++ligne) {
+  for (int colonne = 1; colonne <= TAILLE_GRILLE; ++colonne) {
+    for (int ligne = 1; ligne <= TAILLE_GRILLE; ++ligne) {
       afficherCaractereDansGrille(BLACK, BLACK, ' ', pPositionXGrille, pPositionYGrille, ligne,
                                   colonne);
     }
