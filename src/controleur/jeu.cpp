@@ -7,6 +7,7 @@
 
 #include "controleur/bateau.hpp"
 #include "modele/coniocouleur.hpp"
+#include "modele/coup.hpp"
 #include "modele/parametre.hpp"
 #include "modele/pile.hpp"
 #include "modele/random.hpp"
@@ -199,10 +200,7 @@ void tir(TJoueur& pTireur, const TJoueur& pCible, int* pTour, int pPosition) {
 }
 
 bool tirPossible(const TPile& pPile, int pPosition) {
-  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
-    if (c->coup.position == pPosition) return false;
-  }
-  return true;
+  return !existePos(pPile, pPosition);
 }
 
 bool deplacerCurseur(int* pX, int* pY, int pTouche) {

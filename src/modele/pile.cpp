@@ -1,5 +1,7 @@
 #include "modele/pile.hpp"
 
+#include <vector>
+
 std::unique_ptr<TPile> creerPile() {
   return std::make_unique<TPile>();
 }
@@ -8,7 +10,24 @@ bool pileVide(const TPile& pPile) {
   return pPile.debut == nullptr;
 }
 
+namespace {
+
+bool estCodeDuPlateau(int pCode) {
+  return pCode >= 0 && pCode <= TPlateauTirs::CODE_MAX;
+}
+
+void poser(TPlateauTirs& pPlateau, const TCoup& pCoup) {
+  ++pPlateau.longueur;
+  if (!estCodeDuPlateau(pCoup.position)) return;
+  const auto i = static_cast<std::size_t>(pCoup.position);
+  ++pPlateau.nombre[i];
+  pPlateau.marque[i] = static_cast<std::uint8_t>(pCoup.couleur);
+}
+
+}  // namespace
+
 void empiler(TPile& pPile, TCoup pCoup) {
+  poser(pPile.plateau, pCoup);
   auto cellule = std::make_unique<TCellule>();
   cellule->coup = pCoup;
   cellule->lien = std::move(pPile.debut);
@@ -17,12 +36,37 @@ void empiler(TPile& pPile, TCoup pCoup) {
 
 // Popping an empty stack is harmless: no caller should ask for it, and none can break it.
 int depiler(TPile& pPile) {
-  if (pPile.debut) pPile.debut = std::move(pPile.debut->lien);
+  if (!pPile.debut) return 0;
+  const int code = pPile.debut->coup.position;
+  pPile.debut = std::move(pPile.debut->lien);
+  --pPile.plateau.longueur;
+  if (!estCodeDuPlateau(code)) return 0;
+  const auto i = static_cast<std::size_t>(code);
+  // A cell shot more than once (only a hand-made stack can hold one) keeps the mark of the shot
+  // left on top of it.
+  if (--pPile.plateau.nombre[i] == 0) {
+    pPile.plateau.marque[i] = 0;
+  } else {
+    for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
+      if (c->coup.position == code) {
+        pPile.plateau.marque[i] = static_cast<std::uint8_t>(c->coup.couleur);
+        break;
+      }
+    }
+  }
   return 0;
 }
 
 int getLongPile(const TPile& pPile) {
-  int longueur = 0;
-  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) ++longueur;
-  return longueur;
+  return pPile.plateau.longueur;
+}
+
+TPlateauTirs reconstruirePlateau(const TPile& pPile) {
+  // Bottom to top, as the shots were pushed.
+  std::vector<TCoup> coups;
+  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get())
+    coups.push_back(c->coup);
+  TPlateauTirs plateau;
+  for (auto coup = coups.rbegin(); coup != coups.rend(); ++coup) poser(plateau, *coup);
+  return plateau;
 }

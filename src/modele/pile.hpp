@@ -10,3 +10,5 @@ bool pileVide(const TPile& pPile);
 void empiler(TPile& pPile, TCoup pCoup);
 int depiler(TPile& pPile);
 int getLongPile(const TPile& pPile);
+// The board as the cells of the stack give it, walked from scratch.
+TPlateauTirs reconstruirePlateau(const TPile& pPile);

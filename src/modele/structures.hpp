@@ -3,6 +3,7 @@
 // Ownership follows the game: a Tparam owns its two players, each player owns its fleet, its
 // occupied cells and its shot stack, and a stack owns its cells.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,8 +48,20 @@ struct TCellule {
   TCoup coup;
 };
 
+// What one stack's shots hold, cell by cell, indexed by cell code: derived from the cells and kept
+// up to date as shots are pushed and popped, so that finding a cell or re-marking a ship reads a
+// cell instead of walking the stack. The cells stay the record of the game.
+struct TPlateauTirs {
+  static constexpr int CODE_MAX = 110;
+  std::array<std::uint8_t, CODE_MAX + 1> nombre{};  // shots at the cell
+  std::array<std::uint8_t, CODE_MAX + 1> marque{};  // their mark; 0 for a cell never shot
+  int longueur = 0;                                 // shots in the stack
+  bool operator==(const TPlateauTirs&) const = default;
+};
+
 struct TPile {
   std::unique_ptr<TCellule> debut;  // most recent shot, null when empty
+  TPlateauTirs plateau;
   TPile() = default;
   TPile(const TPile&) = delete;
   TPile& operator=(const TPile&) = delete;

@@ -2,13 +2,49 @@
 
 #include <tuple>
 
+#include "controleur/bateau.hpp"
 #include "controleur/partieDeTest.hpp"
+#include "modele/sauv.hpp"
 #include "modele/score.hpp"
+#include "support/dossierTemporaire.hpp"
 #include "support/terminalScripte.hpp"
 
 using namespace partie;
 
 namespace {
+
+// --- The board each stack keeps ---
+
+// Shots, sinkings, undos, saves and loads in a seeded random order: after each step, each
+// player's board is the one its stack gives when walked from scratch.
+TEST(PlateauDesTirs, SuitLaPileAChaqueCoupAnnulationEtReprise) {
+  DossierTemporaire dossier;
+  Tparam p = nouvellePartie();
+  p.aCommence = 1;
+  int tour = 1;
+  std::srand(7);
+  for (int pas = 0; pas < 3000; ++pas) {
+    const int choix = std::rand() % 10;
+    const int cellule = codeCase(std::rand() % 10 + 1, std::rand() % 10 + 1);
+    if (choix < 6) {
+      TJoueur& tireur = tour % 2 != 0 ? *p.joueur1 : *p.joueur2;
+      tir(tireur, tour % 2 != 0 ? *p.joueur2 : *p.joueur1, &tour, cellule);
+    } else if (choix < 8) {
+      annulerCoup(p, &tour);
+    } else if (choix == 8 && tour % 2 != 0) {  // saves are made on the human's turn
+      ASSERT_TRUE(sauverPartie(p));
+    } else if (dossier.existe("save.dat")) {
+      ASSERT_TRUE(restaurerPartie(p));
+      tour = p.aCommence + getLongPile(*p.joueur1->pileCoup) + getLongPile(*p.joueur2->pileCoup);
+    }
+    checkBateauxCoules(4, *p.joueur1, *p.joueur2);
+    checkBateauxCoules(4, *p.joueur2, *p.joueur1);
+    if (estGagne(p) != 0) p = nouvellePartie(), p.aCommence = 1, tour = 1;
+    for (const TJoueur* j : {p.joueur1.get(), p.joueur2.get()}) {
+      ASSERT_EQ(j->pileCoup->plateau, reconstruirePlateau(*j->pileCoup)) << "step " << pas;
+    }
+  }
+}
 
 // --- Shots ---
 
