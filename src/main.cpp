@@ -10,7 +10,7 @@ namespace {
 constexpr int STATUT_ERREUR_INTERNE = 5;
 }  // namespace
 
-int main() {
+int main() try {
   plateforme::Terminal terminal;
   plateforme::SessionConsole session(terminal);
   int statut = 0;
@@ -26,4 +26,7 @@ int main() {
   }
   terminal.presenter(plateforme::ecranCourant());
   return statut;
+} catch (const std::exception&) {
+  // The terminal could not be set up (it is left as it was) or failed on the way out.
+  return STATUT_ERREUR_INTERNE;
 }

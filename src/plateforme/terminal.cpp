@@ -1,93 +1,75 @@
 #include "plateforme/terminal.hpp"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <csignal>
-#include <cstring>
+#include <system_error>
 
 namespace plateforme {
 namespace {
 
-// What start-up sends, and its undo in reverse order.
-constexpr std::string_view DEBUT =
-    "\x1b[?1049h"  // alternate screen: the player's scrollback stays as it was
-    "\x1b[?25l"    // no text cursor but while a line is typed
-    "\x1b[0m"      // no bold, underline or colour left over from before
-    "\x1b[2J";     // an empty alternate screen
-constexpr std::string_view TITRE =
-    "\x1b[22;0t"          // push the window title, to get it back at the end
-    "\x1b]2;KORVANE\x07"  // the window title
-    "\x1b[8;45;110t";     // ask for 45 rows of 110 columns
-// Written from a signal handler too: one constant buffer, one write.
-constexpr char RESTAURATION[] =
-    "\x1b[?2026l"  // end any frame cut short
-    "\x1b[0m"      // default colours
-    "\x1b[?25h"    // text cursor back
-    "\x1b[?1049l"  // main screen back, with what it showed
-    "\x1b[23;0t";  // the window title back
-
-termios termiosOrigine{};
-volatile std::sig_atomic_t termiosModifie = 0;
-volatile std::sig_atomic_t titrePousse = 0;
-int tubeSignaux[2] = {-1, -1};
+[[noreturn]] void echec(const char* pAppel) {
+  throw std::system_error(errno, std::generic_category(), pAppel);
+}
 
 void ecrireTout(int pFd, std::string_view pOctets) {
   while (!pOctets.empty()) {
     const ssize_t n = ::write(pFd, pOctets.data(), pOctets.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;  // terminal gone: nothing more can be shown
+    if (n <= 0) return;  // terminal gone: nothing more can be shown, the next read says so
     pOctets.remove_prefix(static_cast<std::size_t>(n));
   }
 }
 
-// Safe in a signal handler and safe to run twice: one write and one tcsetattr.
-void restaurerUrgence() {
-  std::size_t longueur = sizeof RESTAURATION - 1;
-  if (titrePousse == 0) longueur -= std::strlen("\x1b[23;0t");
-  [[maybe_unused]] const ssize_t n = ::write(STDOUT_FILENO, RESTAURATION, longueur);
-  if (termiosModifie != 0) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &termiosOrigine);
+std::optional<TailleTerminal> tailleActuelle() {
+  for (int fd : {STDOUT_FILENO, STDIN_FILENO}) {
+    winsize taille{};
+    if (::ioctl(fd, TIOCGWINSZ, &taille) == 0 && taille.ws_col > 0 && taille.ws_row > 0) {
+      return TailleTerminal{taille.ws_col, taille.ws_row};
+    }
+  }
+  return std::nullopt;  // not a terminal: the game's size is assumed
 }
 
-void signaler(char pEvenement) {
-  const int erreur = errno;
-  [[maybe_unused]] const ssize_t n = ::write(tubeSignaux[1], &pEvenement, 1);
-  errno = erreur;
+// One line of the size notice, centred on row pLigne.
+std::string ligneCentree(const std::string& pTexte, int pLigne, int pColonnes) {
+  const int colonne = std::max(1, (pColonnes - static_cast<int>(pTexte.size())) / 2 + 1);
+  return "\x1b[" + std::to_string(pLigne) + ";" + std::to_string(colonne) + "H" + pTexte;
 }
 
-// SIGINT, SIGTERM, SIGHUP: restore, then end as the signal would, so the shell sees 128 + signal.
-void surSignalFatal(int pSignal) {
+}  // namespace
+
+Terminal::Terminal(OptionsTerminal pOptions)
+    : changements_(pOptions, tailleActuelle()), entreeTerminal_(::isatty(STDIN_FILENO) != 0) {
+  mesurer();
+  if (entreeTerminal_ && ::tcgetattr(STDIN_FILENO, &reglagesOrigine_) != 0) echec("tcgetattr");
+  try {
+    faire(Etape::Ecran);
+  } catch (...) {
+    restaurerUrgence();
+    definirRestauration({}, nullptr);
+    throw;
+  }
+}
+
+Terminal::~Terminal() {
   restaurerUrgence();
-  std::signal(pSignal, SIG_DFL);
-  std::raise(pSignal);
+  definirRestauration({}, nullptr);
 }
 
-// Ctrl-Z: hand the terminal back as it was, then stop. SIGCONT brings the game back.
-void surSuspension(int) {
-  restaurerUrgence();
-  ::kill(::getpid(), SIGSTOP);
+void Terminal::faire(Etape pEtape) {
+  // The undo is in place before the change is made: a signal in between finds it.
+  faite_ = pEtape;
+  definirRestauration(changements_.defaire(pEtape), entreeTerminal_ ? &reglagesOrigine_ : nullptr);
+  if (pEtape == Etape::Ecran && entreeTerminal_) modeBrut();
+  ecrireTout(STDOUT_FILENO, changements_.faire(pEtape));
 }
 
-void surReprise(int) {
-  signaler('C');
-}
-void surRedimensionnement(int) {
-  signaler('W');
-}
-
-void installer(int pSignal, void (*pGestionnaire)(int)) {
-  struct sigaction action {};
-  action.sa_handler = pGestionnaire;
-  sigemptyset(&action.sa_mask);
-  ::sigaction(pSignal, &action, nullptr);
-}
-
-void modeBrut() {
-  termios brut = termiosOrigine;
+void Terminal::modeBrut() {
+  termios brut = reglagesOrigine_;
   brut.c_lflag &= ~static_cast<tcflag_t>(ECHO);    // keys are not echoed
   brut.c_lflag &= ~static_cast<tcflag_t>(ICANON);  // keys arrive one by one, no line editing
   brut.c_lflag &= ~static_cast<tcflag_t>(IEXTEN);  // Ctrl-V and the like reach the game
@@ -96,84 +78,46 @@ void modeBrut() {
   brut.c_cc[VMIN] = 1;                             // a read waits for one byte at least
   brut.c_cc[VTIME] = 0;                            // and no longer than that
   // ISIG stays: Ctrl-C and Ctrl-Z are still signals.
-  ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &brut);
-}
-
-}  // namespace
-
-Terminal::Terminal() {
-  entreeTerminal_ = ::isatty(STDIN_FILENO) != 0;
-  if (::pipe(tubeSignaux) == 0) {
-    for (int fd : tubeSignaux) {
-      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-      ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    }
+  while (::tcsetattr(STDIN_FILENO, TCSAFLUSH, &brut) != 0) {
+    if (errno != EINTR) echec("tcsetattr");
   }
-  if (entreeTerminal_ && ::tcgetattr(STDIN_FILENO, &termiosOrigine) == 0) termiosModifie = 1;
-  installer(SIGINT, surSignalFatal);
-  installer(SIGTERM, surSignalFatal);
-  installer(SIGHUP, surSignalFatal);
-  installer(SIGTSTP, surSuspension);
-  installer(SIGCONT, surReprise);
-  installer(SIGWINCH, surRedimensionnement);
-  std::signal(SIGPIPE, SIG_IGN);  // a closed output shows up as a failed write, not a death
-  entrerModeJeu();
-  mesurer();
-}
-
-Terminal::~Terminal() {
-  restaurerUrgence();
-  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT, SIGWINCH}) std::signal(sig, SIG_DFL);
-  termiosModifie = 0;
-  titrePousse = 0;
-}
-
-void Terminal::entrerModeJeu() {
-  if (termiosModifie != 0) modeBrut();
-  ecrireTout(STDOUT_FILENO, DEBUT);
-  rendu_.invalider();
-  avisAffiche_ = false;
 }
 
 void Terminal::preparerConsole() {
-  titrePousse = 1;
-  ecrireTout(STDOUT_FILENO, TITRE);
+  if (faite_ != Etape::Console) faire(Etape::Console);
+}
+
+// Back from Ctrl-Z: the terminal was handed back as it was; make the changes again.
+void Terminal::reprendre() {
+  if (entreeTerminal_) modeBrut();
+  ecrireTout(STDOUT_FILENO, changements_.faire(Etape::Ecran));
+  if (faite_ == Etape::Console) ecrireTout(STDOUT_FILENO, changements_.faire(Etape::Console));
 }
 
 void Terminal::mesurer() {
-  winsize taille{};
-  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &taille) == 0 ||
-      ::ioctl(STDIN_FILENO, TIOCGWINSZ, &taille) == 0) {
-    if (taille.ws_col > 0 && taille.ws_row > 0) {
-      colonnes_ = taille.ws_col;
-      lignes_ = taille.ws_row;
-    }
+  if (const std::optional<TailleTerminal> taille = tailleActuelle()) {
+    colonnes_ = taille->colonnes;
+    lignes_ = taille->lignes;
   }
 }
 
 void Terminal::traiterSignaux() {
-  char evenements[64];
-  ssize_t n = 0;
-  while ((n = ::read(tubeSignaux[0], evenements, sizeof evenements)) > 0) {
-    for (ssize_t i = 0; i < n; ++i) {
-      if (evenements[i] == 'C') {
-        entrerModeJeu();
-        if (titrePousse != 0) ecrireTout(STDOUT_FILENO, TITRE);
-      }
-      mesurer();
-      rendu_.invalider();
-      avisAffiche_ = false;
-    }
+  for (char evenement : signaux_.evenements()) {
+    if (evenement == EVENEMENT_REPRISE) reprendre();
+    mesurer();
+    rendu_.invalider();
+    avisAJour_ = false;
   }
-  signalEnAttente_ = false;
 }
 
 bool Terminal::attendre(bool pAvecEntree, int pDelaiMs) {
-  pollfd attentes[2] = {{tubeSignaux[0], POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-  const nfds_t nombre = pAvecEntree ? 2 : 1;
-  const int pret = ::poll(attentes, nombre, pDelaiMs);
-  if (pret < 0) return true;  // a signal: its event is in the pipe
-  signalEnAttente_ = (attentes[0].revents & POLLIN) != 0;
+  pollfd attentes[2] = {{signaux_.descripteur(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+  entreeDisponible_ = false;
+  const int pret = ::poll(attentes, pAvecEntree ? 2 : 1, pDelaiMs);
+  if (pret < 0) {
+    if (errno == EINTR) return true;  // a signal: its event waits in the pipe
+    echec("poll");
+  }
   entreeDisponible_ = pAvecEntree && attentes[1].revents != 0;
   return pret > 0;
 }
@@ -189,27 +133,49 @@ void Terminal::lireEntree() {
   }
 }
 
+// The player cannot see what keys typed at the size notice would do: they are dropped, with
+// those pending when it appears. Keys from a file or a pipe are not typed at it and wait.
+void Terminal::jeterTouches() {
+  if (!entreeTerminal_) return;
+  // A terminal that hung up cannot flush; the next read ends the input.
+  if (::tcflush(STDIN_FILENO, TCIFLUSH) != 0 && errno != EIO) echec("tcflush");
+  decodeur_ = DecodeurTouches{};
+}
+
+void Terminal::attendreAgrandissement() {
+  if (!avisAffiche_) jeterTouches();
+  afficherAvisTaille();
+  if (attendre(entreeTerminal_, -1) && entreeDisponible_) {
+    lireEntree();
+    if (fin_) throw FinEntree{};
+    decodeur_ = DecodeurTouches{};
+  }
+}
+
 void Terminal::afficherAvisTaille() {
-  if (avisAffiche_) return;
+  avisAffiche_ = true;
+  if (avisAJour_) return;
   const std::string avis = "Agrandissez la fenetre: 110 x 45 caracteres (actuellement " +
                            std::to_string(colonnes_) + " x " + std::to_string(lignes_) + ")";
-  const int colonne = std::max(1, (colonnes_ - static_cast<int>(avis.size())) / 2 + 1);
   const int ligne = std::max(1, (lignes_ + 1) / 2);
-  std::string trame = "\x1b[?2026h\x1b[0m\x1b[2J\x1b[" + std::to_string(ligne) + ";" +
-                      std::to_string(colonne) + "H" + avis + "\x1b[?2026l";
-  ecrireTout(STDOUT_FILENO, trame);
+  std::string trame = "\x1b[?2026h\x1b[0m\x1b[2J" + ligneCentree(avis, ligne, colonnes_);
+  if (ligne < lignes_) trame += ligneCentree("Ctrl-C pour quitter", ligne + 1, colonnes_);
+  ecrireTout(STDOUT_FILENO, trame + "\x1b[?2026l");
   rendu_.invalider();
-  avisAffiche_ = true;
+  avisAJour_ = true;
 }
 
 int Terminal::lireCode(const Ecran& pEcran) {
   for (;;) {
     traiterSignaux();
-    if (colonnes_ < LARGEUR || lignes_ < HAUTEUR) {
-      // Keys wait in the terminal until the game can be seen again.
-      afficherAvisTaille();
-      attendre(false, -1);
+    if (tropPetit()) {
+      attendreAgrandissement();
       continue;
+    }
+    if (avisAffiche_) {
+      // Keys that came while the notice showed, before the game could be seen again.
+      jeterTouches();
+      avisAffiche_ = false;
     }
     if (auto code = decodeur_.code()) return *code;
     if (fin_) throw FinEntree{};
@@ -226,7 +192,7 @@ int Terminal::lireCode(const Ecran& pEcran) {
 }
 
 void Terminal::presenter(const Ecran& pEcran) {
-  if (colonnes_ < LARGEUR || lignes_ < HAUTEUR) return;
+  if (tropPetit()) return;
   ecrireTout(STDOUT_FILENO, rendu_.trame(pEcran));
 }
 

@@ -2,44 +2,61 @@
 // The real terminal: raw keys from standard input, frames to standard output, and every change
 // made to the terminal undone on every way out, signals included.
 
+#include <termios.h>
+
+#include <optional>
 #include <string>
 
+#include "plateforme/changements.hpp"
 #include "plateforme/clavier.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/rendu.hpp"
+#include "plateforme/signaux.hpp"
 
 namespace plateforme {
 
 class Terminal final : public Peripherique {
  public:
-  Terminal();
+  // pOptions switches optional terminal changes on. Throws std::system_error when the terminal
+  // cannot be set up; it is left as it was then.
+  explicit Terminal(OptionsTerminal pOptions = 0);
   ~Terminal() override;
   Terminal(const Terminal&) = delete;
   Terminal& operator=(const Terminal&) = delete;
 
+  // Both throw std::system_error when the terminal fails in a way the game cannot go on from.
   int lireCode(const Ecran& pEcran) override;
   std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
 
  private:
-  void entrerModeJeu();
+  void faire(Etape pEtape);
+  void modeBrut();
+  void reprendre();
   void traiterSignaux();
   void mesurer();
+  bool tropPetit() const { return colonnes_ < LARGEUR || lignes_ < HAUTEUR; }
+  void attendreAgrandissement();
   void afficherAvisTaille();
+  void jeterTouches();
   // Waits for input or a signal; false when the wait ended on the time-out.
   bool attendre(bool pAvecEntree, int pDelaiMs);
   void lireEntree();
 
+  Signaux signaux_;  // first made, last undone
   DecodeurTouches decodeur_;
   Rendu rendu_;
-  bool entreeTerminal_ = false;
-  bool entreeDisponible_ = false;
-  bool signalEnAttente_ = false;
-  bool fin_ = false;
   int colonnes_ = LARGEUR;
   int lignes_ = HAUTEUR;
-  bool avisAffiche_ = false;
+  ChangementsTerminal changements_;
+  std::optional<Etape> faite_;  // the last stage of changes in force
+  termios reglagesOrigine_{};
+  bool entreeTerminal_ = false;
+  bool entreeDisponible_ = false;
+  bool fin_ = false;
+  bool avisAffiche_ = false;  // the terminal shows the size notice
+  bool avisAJour_ = false;    // and with the size as it stands
 };
 
 }  // namespace plateforme

@@ -51,17 +51,26 @@ std::string citer(const std::string& pTexte) {
   return resultat + "'";
 }
 
-SessionTmux::SessionTmux(const std::filesystem::path& pDossier, int pColonnes, int pLignes)
+SessionTmux::SessionTmux(const std::filesystem::path& pDossier, int pColonnes, int pLignes,
+                         const std::string& pPrefixe)
     : dossier_(pDossier) {
+  // What an earlier session in the same folder recorded is not this one's.
+  for (const char* trace : {".statut", ".stty-avant", ".stty-apres", ".octets"}) {
+    std::filesystem::remove(pDossier / trace);
+  }
   static std::atomic<int> compteur{0};
   socket_ = "korvane-test-" + std::to_string(getpid()) + "-" + std::to_string(compteur++);
-  // The shell catches SIGINT (rather than ignoring it, which the game would inherit), so that a
-  // Ctrl-C meant for the game does not end the shell before it records the status.
-  const std::string script = "trap : INT; stty -g > .stty-avant; " + citer(KORVANE_BINAIRE) +
-                             "; echo $? > .statut; stty -g > .stty-apres; sleep 600";
+  // The shell catches SIGINT and SIGQUIT (rather than ignoring them, which the game would
+  // inherit), so that a Ctrl-C or Ctrl-\ meant for the game does not end the shell before it
+  // records the status. The game runs in a subshell that becomes it, so that a prefix applies
+  // to the game alone.
+  const std::string script = "trap : INT QUIT; stty -g > .stty-avant; (" + pPrefixe + " exec " +
+                             citer(KORVANE_BINAIRE) +
+                             "); echo $? > .statut; stty -g > .stty-apres; sleep 600";
   tmux("-f /dev/null new-session -d -s jeu -x " + std::to_string(pColonnes) + " -y " +
        std::to_string(pLignes) + " -c " + citer(pDossier.string()) + " " +
        citer("sh -c " + citer(script)));
+  tmux("pipe-pane -t jeu " + citer("cat > " + citer((pDossier / ".octets").string())));
 }
 
 SessionTmux::~SessionTmux() {
@@ -113,6 +122,19 @@ std::optional<int> SessionTmux::attendreStatut(std::chrono::seconds pDelai) {
 bool SessionTmux::sttyRestaure() const {
   const std::string avant = lire(dossier_ / ".stty-avant");
   return !avant.empty() && avant == lire(dossier_ / ".stty-apres");
+}
+
+bool SessionTmux::ecranPrincipal() const {
+  return tmux("display-message -p -t jeu '#{alternate_on}#{cursor_flag}'") == "01\n";
+}
+
+bool SessionTmux::attendreOctets(const std::string& pOctets, std::chrono::seconds pDelai) const {
+  const auto limite = std::chrono::steady_clock::now() + pDelai;
+  while (std::chrono::steady_clock::now() < limite) {
+    if (lire(dossier_ / ".octets").find(pOctets) != std::string::npos) return true;
+    patienter();
+  }
+  return false;
 }
 
 int SessionTmux::pidJeu() const {

@@ -11,8 +11,10 @@
 class SessionTmux {
  public:
   // Starts the game in pDossier. The pane's shell records `stty -g` before and after the run
-  // and the game's exit status.
-  SessionTmux(const std::filesystem::path& pDossier, int pColonnes = 110, int pLignes = 45);
+  // and the game's exit status; pPrefixe runs in the game's own shell just before it (limits
+  // set with ulimit, for one). Every byte the game sends from then on is recorded.
+  SessionTmux(const std::filesystem::path& pDossier, int pColonnes = 110, int pLignes = 45,
+              const std::string& pPrefixe = "");
   ~SessionTmux();
   SessionTmux(const SessionTmux&) = delete;
   SessionTmux& operator=(const SessionTmux&) = delete;
@@ -32,6 +34,11 @@ class SessionTmux {
   std::optional<int> attendreStatut(std::chrono::seconds pDelai = std::chrono::seconds{30});
   // True when the terminal settings after the run equal those before.
   bool sttyRestaure() const;
+  // True when the pane shows its main screen with a visible cursor.
+  bool ecranPrincipal() const;
+  // Waits until the bytes sent to the pane hold pOctets; false after the time-out.
+  bool attendreOctets(const std::string& pOctets,
+                      std::chrono::seconds pDelai = std::chrono::seconds{20}) const;
   int pidJeu() const;
 
  private:

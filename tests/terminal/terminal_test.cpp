@@ -1,6 +1,7 @@
 // The real binary in tmux, as a player meets it.
 
 #include <signal.h>
+#include <string.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,23 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Row y of a captured screen.
+std::string rangee(const std::string& pEcran, int pY) {
+  std::size_t debut = 0;
+  for (int i = 1; i < pY; ++i) debut = pEcran.find('\n', debut) + 1;
+  return pEcran.substr(debut, pEcran.find('\n', debut) - debut);
+}
+
+// After a run started at 120 x 50: settings, main screen and cursor as before, and the bytes
+// that give the terminal back ask for the start size again and put the cursor on the last row
+// before leaving the alternate screen.
+void verifierTerminalRendu(SessionTmux& pJeu) {
+  EXPECT_TRUE(pJeu.sttyRestaure());
+  EXPECT_TRUE(pJeu.ecranPrincipal());
+  EXPECT_TRUE(pJeu.attendreOctets(
+      "\x1b[?2026l\x1b[8;50;120t\x1b[23;0t\x1b[999;1H\x1b[0m\x1b[?25h\x1b[?1049l"));
+}
 
 class VraiTerminal : public ::testing::Test {
  protected:
@@ -98,17 +116,59 @@ TEST_F(VraiTerminal, SigtermEtSighupRestaurentLeTerminal) {
   }
 }
 
-TEST_F(VraiTerminal, TropPetitAfficheLAvisPuisLeJeuRevient) {
-  SessionTmux jeu(dossier_.chemin(), 100, 40);
+TEST_F(VraiTerminal, SignauxFatalsRendentLeTerminalCommeAuDepart) {
+  struct Cas {
+    const char* touche;  // nullptr: the signal is sent with kill
+    int signal;
+  };
+  for (const Cas& cas : {Cas{"C-\\\\", SIGQUIT}, Cas{nullptr, SIGABRT}}) {
+    SCOPED_TRACE(strsignal(cas.signal));
+    SessionTmux jeu(dossier_.chemin(), 120, 50, "ulimit -c 0;");
+    jusquAuMenu(jeu);
+    if (cas.touche != nullptr) {
+      jeu.touches(cas.touche);
+    } else {
+      kill(jeu.pidJeu(), cas.signal);
+    }
+    EXPECT_EQ(jeu.attendreStatut(), 128 + cas.signal);
+    verifierTerminalRendu(jeu);
+  }
+}
+
+TEST_F(VraiTerminal, TropPetitAfficheLAvisEtJetteLesTouchesTapees) {
+  SessionTmux jeu(dossier_.chemin(), 120, 50);
+  jusquAuMenu(jeu);
+  jeu.redimensionner(80, 24);
   ASSERT_TRUE(
-      jeu.attendreTexte("Agrandissez la fenetre: 110 x 45 caracteres (actuellement 100 x 40)"));
-  jeu.touches("x");  // held back while the game cannot be seen
-  jeu.redimensionner(110, 45);
+      jeu.attendreTexte("Agrandissez la fenetre: 110 x 45 caracteres (actuellement 80 x 24)"));
+  const std::string avis = jeu.ecran();
+  EXPECT_EQ(rangee(avis, 12).find("Agrandissez"), 7u);
+  EXPECT_EQ(rangee(avis, 13).find("Ctrl-C pour quitter"), 30u);
+  // On the menu these keys would quit; the player cannot see that.
+  jeu.touches("Down Down Down Down Enter");
+  jeu.redimensionner(81, 24);  // once redrawn, the keys sent before are in
+  ASSERT_TRUE(jeu.attendreTexte("(actuellement 81 x 24)"));
+  jeu.redimensionner(120, 50);
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   EXPECT_EQ(jeu.ecran().find("Agrandissez"), std::string::npos);
+  EXPECT_FALSE(dossier_.existe(".statut"));
   jeu.touches("Down Down Down Down Enter");
   EXPECT_EQ(jeu.attendreStatut(), 0);
-  EXPECT_TRUE(jeu.sttyRestaure());
+  verifierTerminalRendu(jeu);
+}
+
+TEST_F(VraiTerminal, SansPlacePourLaSauvegardeLaPartieContinue) {
+  SessionTmux jeu(dossier_.chemin(), 110, 45, "ulimit -f 0;");
+  jusquAuMenu(jeu);
+  jusquAuChoixDuPlacement(jeu);
+  jeu.touches("Down Enter");
+  ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder"));
+  jeu.touches("s");
+  ASSERT_TRUE(jeu.attendreTexte("Une erreur est survenue. Sauvegarde impossible."));
+  jeu.touches("x Enter");  // the message goes, then a shot at A1
+  ASSERT_TRUE(jeu.attendreTexte("Tirs effectues: 1"));
+  EXPECT_EQ(jeu.ecran().find("Sauvegarde impossible"), std::string::npos);
+  EXPECT_FALSE(dossier_.existe(".statut"));
 }
 
 TEST_F(VraiTerminal, CtrlZRendLeTerminalEtSigcontRepeintLeJeu) {
@@ -132,13 +192,6 @@ TEST_F(VraiTerminal, CtrlZRendLeTerminalEtSigcontRepeintLeJeu) {
 }
 
 namespace {
-
-// Row y of a captured screen.
-std::string rangee(const std::string& pEcran, int pY) {
-  std::size_t debut = 0;
-  for (int i = 1; i < pY; ++i) debut = pEcran.find('\n', debut) + 1;
-  return pEcran.substr(debut, pEcran.find('\n', debut) - debut);
-}
 
 std::string repeter(const std::string& pTouche, int pFois) {
   std::string resultat;
