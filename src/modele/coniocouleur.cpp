@@ -40,8 +40,12 @@ int lireTouche() {
 }
 
 plateforme::Touche lireToucheEtCaractere() {
-  const int code = lireTouche();
-  return {code, peripheriqueCourant().caractereDerniereTouche()};
+  lireTouche();
+  return peripheriqueCourant().derniereTouche();
+}
+
+std::optional<plateforme::Clic> clicDerniereTouche() {
+  return peripheriqueCourant().derniereTouche().clic;
 }
 
 namespace {

@@ -20,6 +20,8 @@ ChangementsTerminal::ChangementsTerminal(OptionsTerminal pOptions,
       // there, whatever the size by then), so that a terminal without an alternate screen
       // gives its prompt under the game.
       {Etape::Ecran, 0, "\x1b[2J", "\x1b[999;1H"},
+      // Mouse buttons reported (1000), in the SGR form that has no limit on columns (1006).
+      {Etape::Ecran, OPTION_SOURIS, "\x1b[?1000h\x1b[?1006h", "\x1b[?1006l\x1b[?1000l"},
       // Push the window title, to pop it back at the end.
       {Etape::Console, 0, "\x1b[22;0t", "\x1b[23;0t"},
       // The window title; the pop above undoes it.

@@ -16,6 +16,8 @@ enum class Etape { Ecran, Console };
 
 // Start-up options, one bit each, that switch optional rows of the table on.
 using OptionsTerminal = unsigned;
+// Mouse presses reported to the game.
+inline constexpr OptionsTerminal OPTION_SOURIS = 1u << 0;
 
 struct TailleTerminal {
   int colonnes;

@@ -43,6 +43,10 @@ void DecodeurTouches::finEntree() {
   analyser();
 }
 
+void DecodeurTouches::emettre(int pCode) {
+  codes_.push_back({pCode, {}, std::nullopt});
+}
+
 std::optional<int> DecodeurTouches::code() {
   if (auto t = touche()) return t->code;
   return std::nullopt;
@@ -52,7 +56,7 @@ std::optional<Touche> DecodeurTouches::touche() {
   if (codes_.empty()) return std::nullopt;
   Touche t = std::move(codes_.front());
   codes_.pop_front();
-  dernierCaractere_ = t.caractere;
+  derniere_ = t;
   return t;
 }
 
@@ -72,12 +76,12 @@ void DecodeurTouches::analyser() {
     } else {
       octets_.pop_front();
       if (octet == '\r') {
-        codes_.push_back({CODE_ENTREE, {}});
+        emettre(CODE_ENTREE);
         sauterLF_ = true;
       } else if (octet == '\n') {
-        codes_.push_back({CODE_ENTREE, {}});
+        emettre(CODE_ENTREE);
       } else {
-        codes_.push_back({octet, {}});
+        emettre(octet);
       }
     }
   }
@@ -90,13 +94,13 @@ bool DecodeurTouches::analyserEchappement() {
   if (octets_.size() == 1) {
     if (!delaiEcoule) return false;
     octets_.pop_front();
-    codes_.push_back({CODE_ECHAP, {}});
+    emettre(CODE_ECHAP);
     return true;
   }
   const unsigned char introducteur = octets_[1];
   if (introducteur == ECHAP) {  // ESC ESC: the first one stood alone
     octets_.pop_front();
-    codes_.push_back({CODE_ECHAP, {}});
+    emettre(CODE_ECHAP);
     return true;
   }
   std::size_t i = 2;
@@ -106,23 +110,51 @@ bool DecodeurTouches::analyserEchappement() {
   } else if (introducteur != 'O') {
     // ESC and one more byte (Alt and a key): one sequence with no meaning here.
     octets_.erase(octets_.begin(), octets_.begin() + 2);
-    codes_.push_back({CODE_INCONNU, {}});
+    emettre(CODE_INCONNU);
     return true;
   }
   if (i >= octets_.size()) {
     if (!delaiEcoule) return false;
     octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
-    codes_.push_back({CODE_INCONNU, {}});
+    emettre(CODE_INCONNU);
     return true;
   }
+  if (souris_ && introducteur == '[' && analyserSouris(i + 1)) return true;
   const int fleche = codeFleche(octets_[i]);
   octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i) + 1);
   if (fleche < 0) {
-    codes_.push_back({CODE_INCONNU, {}});
+    emettre(CODE_INCONNU);
   } else {
-    codes_.push_back({CODE_PREFIXE, {}});
-    codes_.push_back({fleche, {}});
+    emettre(CODE_PREFIXE);
+    emettre(fleche);
   }
+  return true;
+}
+
+bool DecodeurTouches::analyserSouris(std::size_t pLongueur) {
+  if (octets_[2] != '<') return false;
+  const char fin = static_cast<char>(octets_[pLongueur - 1]);
+  if (fin != 'M' && fin != 'm') return false;
+  int valeurs[3] = {0, 0, 0};
+  std::size_t n = 0;
+  for (std::size_t i = 3; i + 1 < pLongueur; ++i) {
+    const unsigned char c = octets_[i];
+    if (c == ';') {
+      if (++n > 2) return false;
+    } else if (c >= '0' && c <= '9') {
+      valeurs[n] = std::min(valeurs[n] * 10 + (c - '0'), 100000);
+    } else {
+      return false;
+    }
+  }
+  octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(pLongueur));
+  const int bouton = valeurs[0];
+  // Bits 5 and 6 mark motion and the wheel; the low two bits name the button, 3 none.
+  const bool appui = fin == 'M' && (bouton & (32 | 64 | 128)) == 0;
+  if (n != 2 || !appui || ((bouton & 3) != 0 && (bouton & 3) != 2)) return true;
+  codes_.push_back({CODE_INCONNU,
+                    {},
+                    Clic{(bouton & 3) == 0 ? Clic::gauche : Clic::droit, valeurs[1], valeurs[2]}});
   return true;
 }
 
@@ -137,7 +169,7 @@ bool DecodeurTouches::analyserMultiOctet() {
   std::string sequence(octets_.begin(), octets_.begin() + static_cast<long>(i));
   octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
   const bool valide = i == longueur && longueur > 1 && decoderUtf8(sequence).first != U'?';
-  codes_.push_back({CODE_INCONNU, valide ? std::move(sequence) : std::string{}});
+  codes_.push_back({CODE_INCONNU, valide ? std::move(sequence) : std::string{}, std::nullopt});
   return true;
 }
 

@@ -24,11 +24,21 @@ inline constexpr int CODE_INCONNU = 0;
 // How long a lone ESC waits for the rest of a sequence before it counts as the ESC key.
 inline constexpr std::chrono::milliseconds DELAI_ECHAP{50};
 
+// A mouse button pressed on the cell at column x, row y (from 1).
+struct Clic {
+  enum Bouton { gauche, droit };
+  Bouton bouton = gauche;
+  int x = 0;
+  int y = 0;
+  bool operator==(const Clic&) const = default;
+};
+
 // One decoded key: its code, and for a character of several bytes (code 0) the character itself,
-// which only the line editor looks at.
+// which only the line editor looks at; a mouse press is a key of code 0 with its click.
 struct Touche {
   int code = CODE_INCONNU;
   std::string caractere;
+  std::optional<Clic> clic;
 };
 
 class DecodeurTouches {
@@ -39,22 +49,31 @@ class DecodeurTouches {
   // No more bytes will come: whatever is pending is decoded as it stands.
   void finEntree();
 
+  // With the mouse on, the terminal's mouse reports (SGR, CSI < b ; x ; y M or m) give a key
+  // for a left or right press and nothing at all for releases, motion and the wheel. Off, such a
+  // sequence is one unknown key like any other.
+  void activerSouris(bool pActive) { souris_ = pActive; }
+
   std::optional<int> code();
   std::optional<Touche> touche();
-  // The character of the last key given, empty unless it was a character of several bytes.
-  const std::string& dernierCaractere() const { return dernierCaractere_; }
+  // The last key given.
+  const Touche& derniereTouche() const { return derniere_; }
   // True when bytes wait for the rest of their sequence: the reader should wait at most
   // DELAI_ECHAP for more, then call attendre.
   bool sequenceEnCours() const { return !octets_.empty(); }
 
  private:
   void analyser();
+  void emettre(int pCode);
   bool analyserEchappement();
   bool analyserMultiOctet();
+  // The CSI sequence of pLongueur bytes at the front, taken off; false when it is no mouse report.
+  bool analyserSouris(std::size_t pLongueur);
 
   std::deque<unsigned char> octets_;
   std::deque<Touche> codes_;
-  std::string dernierCaractere_;
+  Touche derniere_;
+  bool souris_ = false;
   std::chrono::milliseconds attente_{0};
   bool fin_ = false;
   bool sauterLF_ = false;  // a CR was just decoded: an LF right behind it is the same Enter

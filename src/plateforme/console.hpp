@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "plateforme/clavier.hpp"
 #include "plateforme/ecran.hpp"
 
 namespace plateforme {
@@ -25,9 +26,9 @@ class Peripherique {
   // Gives the next key code. When none is waiting, the screen is shown first, then it blocks.
   // Throws FinEntree when input has ended.
   virtual int lireCode(const Ecran& pEcran) = 0;
-  // The character typed with the last key, when lireCode gave 0 for a character of several
-  // bytes; empty otherwise. Only the line editor asks.
-  virtual std::string caractereDerniereTouche() const { return {}; }
+  // The last key lireCode gave, with the character typed (for a character of several bytes)
+  // or the mouse click, when its code is 0.
+  virtual Touche derniereTouche() const { return {}; }
   // Shows the screen as it stands (at exit).
   virtual void presenter(const Ecran& pEcran) = 0;
   // Titles the console and asks for its size (the game's 110 x 45).

@@ -45,6 +45,7 @@ std::string ligneCentree(const std::string& pTexte, int pLigne, int pColonnes) {
 Terminal::Terminal(OptionsTerminal pOptions)
     : changements_(pOptions, tailleActuelle()), entreeTerminal_(::isatty(STDIN_FILENO) != 0) {
   mesurer();
+  decodeur_.activerSouris((pOptions & OPTION_SOURIS) != 0);
   if (entreeTerminal_ && ::tcgetattr(STDIN_FILENO, &reglagesOrigine_) != 0) echec("tcgetattr");
   try {
     faire(Etape::Ecran);

@@ -26,7 +26,7 @@ class Terminal final : public Peripherique {
 
   // Both throw std::system_error when the terminal fails in a way the game cannot go on from.
   int lireCode(const Ecran& pEcran) override;
-  std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
+  Touche derniereTouche() const override { return decodeur_.derniereTouche(); }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
 

@@ -103,3 +103,50 @@ TEST(Clavier, UnCaractereMultiOctetCoupeAttendSaSuite) {
       "b");
   EXPECT_EQ(codes(d), (std::vector<int>{0, 'b'}));
 }
+
+// --- The mouse, when it is on ---
+
+struct CasSouris {
+  const char* nom;
+  std::vector<std::string> morceaux;  // each fed in one go
+  std::vector<int> codes;
+  std::vector<plateforme::Clic> clics;  // of the keys that carry one, in order
+};
+
+class Souris : public ::testing::TestWithParam<CasSouris> {};
+
+TEST_P(Souris, SeulsLesAppuisGaucheEtDroitDonnentUneTouche) {
+  DecodeurTouches d;
+  d.activerSouris(true);
+  for (const auto& m : GetParam().morceaux) d.alimenter(m);
+  d.finEntree();
+  std::vector<int> lus;
+  std::vector<plateforme::Clic> clics;
+  while (auto t = d.touche()) {
+    lus.push_back(t->code);
+    if (t->clic) clics.push_back(*t->clic);
+  }
+  EXPECT_EQ(lus, GetParam().codes);
+  EXPECT_EQ(clics, GetParam().clics);
+}
+
+using C = plateforme::Clic;
+INSTANTIATE_TEST_SUITE_P(
+    Clavier, Souris,
+    ::testing::Values(
+        CasSouris{"appuiGauche", {"\x1b[<0;12;7M"}, {0}, {C{C::gauche, 12, 7}}},
+        CasSouris{"appuiDroit", {"\x1b[<2;110;45M"}, {0}, {C{C::droit, 110, 45}}},
+        CasSouris{"relache", {"\x1b[<0;12;7m"}, {}, {}},
+        CasSouris{"milieu", {"\x1b[<1;3;3M"}, {}, {}},
+        CasSouris{"molette", {"\x1b[<64;3;3M\x1b[<65;3;3M"}, {}, {}},
+        CasSouris{"mouvement", {"\x1b[<32;3;3M\x1b[<35;4;4M"}, {}, {}},
+        CasSouris{"horsDeLEcran", {"\x1b[<0;300;200M"}, {0}, {C{C::gauche, 300, 200}}},
+        CasSouris{"coupeEnDeux", {"\x1b[<0;1", "2;7Ma"}, {0, 'a'}, {C{C::gauche, 12, 7}}},
+        CasSouris{"deuxNombres", {"\x1b[<0;12M"}, {}, {}},
+        CasSouris{"quatreNombres", {"\x1b[<0;1;1;1M"}, {0}, {}},
+        CasSouris{"flecheToujours", {"\x1b[A"}, {224, 72}, {}}),
+    [](const auto& p) { return std::string(p.param.nom); });
+
+TEST(Souris, EteinteUnRapportEstUneToucheInconnue) {
+  EXPECT_EQ(decoder("\x1b[<0;12;7M\x1b[<0;12;7m"), (std::vector<int>{0, 0}));
+}

@@ -33,7 +33,8 @@ class TerminalScripte final : public plateforme::Peripherique {
   using Joueur = std::function<std::optional<std::string>(const plateforme::Ecran&)>;
   void repondre(Joueur pJoueur) { joueur_ = std::move(pJoueur); }
   int lireCode(const plateforme::Ecran& pEcran) override;
-  std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
+  plateforme::Touche derniereTouche() const override { return decodeur_.derniereTouche(); }
+  void activerSouris() { decodeur_.activerSouris(true); }
   void presenter(const plateforme::Ecran&) override {}
 
   // The screen each time the program waited for a piece that was not there yet.
