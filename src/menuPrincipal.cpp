@@ -131,7 +131,8 @@ int programmePrincipal() {
   afficherStartScreen();
   lireTouche();
   while (etat.continuer == 1) {
-    etat.choixMenu = choisirLigne(NOUVELLE_PARTIE, QUITTER, etat.choixMenu, afficherMenuPrinc);
+    etat.choixMenu =
+        choisirLigne(NOUVELLE_PARTIE, QUITTER, RANGEE_MENU, etat.choixMenu, afficherMenuPrinc);
     executerEntree(etat);
   }
   if (etat.aLib == 1) libererSiTenu(etat);

@@ -92,7 +92,8 @@ bool confirmerQuitter() {
   gotoxy(1, Y_MESSAGES);
   ecrire(QUESTION_QUITTER);
   // Line 0 is "Oui", line 1 "Non".
-  if (choisirLigne(0, 1, 1, [](int pLigne) { afficherChoix(pLigne == 0); }) == 0) return true;
+  if (choisirLigne(0, 1, Y_MESSAGES + 1, 1, [](int pLigne) { afficherChoix(pLigne == 0); }) == 0)
+    return true;
   gotoxy(1, Y_MESSAGES);
   ecrire(std::string(QUESTION_QUITTER.size(), ' ') + "\n     \n     ");
   return false;

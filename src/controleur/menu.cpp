@@ -16,7 +16,7 @@ constexpr int NB_LIGNES = 3;
 int menuNouvellePartie(Tparam& pParametre) {
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, choix, afficherMenuNouvellePartie);
+    choix = choisirLigne(1, NB_LIGNES, RANGEE_MENU, choix, afficherMenuNouvellePartie);
     if (choix == 1) {
       placerBateau(pParametre);
       return 1;
@@ -30,7 +30,7 @@ int menuNouvellePartie(Tparam& pParametre) {
 void menuParam(Tparam& pParametre) {
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, choix, afficherMenuParam);
+    choix = choisirLigne(1, NB_LIGNES, RANGEE_MENU, choix, afficherMenuParam);
     if (choix == 1) {
       clrscr();
       afficherParam(pParametre);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "modele/coniocouleur.hpp"
+#include "modele/options.hpp"
 #include "modele/util.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
@@ -11,14 +12,41 @@
 
 // --- A ship on a board ---
 
+namespace {
+
+// With readable marks each cell of a ship carries the initial of its type, in black or white,
+// whichever stands out on the ship's colour.
+char initialeDuType(EType pType) {
+  switch (pType) {
+    case remorqueur:
+      return 'R';
+    case sousMarin:
+      return 'S';
+    case porteAvion:
+      return 'P';
+    default:
+      return 'C';
+  }
+}
+
+int couleurLisibleSur(int pFond) {
+  const bool sombre = pFond < LIGHTGRAY || pFond == DARKGRAY || pFond == LIGHTBLUE;
+  return sombre ? WHITE : BLACK;
+}
+
+}  // namespace
+
 // A ship shows as a run of blank cells on its own colour; a sunk one is left to its shot marks.
 void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPositionYGrille) {
   if (pBateau.estCoule != 0) return;
+  const bool marques = optionsJeu().marques;
+  const char caractere = marques ? initialeDuType(pBateau.mType) : ' ';
+  const int couleurTexte = marques ? couleurLisibleSur(pBateau.mCouleur) : BLACK;
   int ligne = pBateau.mCoordonnees.mLatitude;
   int colonne = pBateau.mCoordonnees.mLongitude;
   for (int j = 0; j < pBateau.mType; ++j) {
-    afficherCaractereDansGrille(BLACK, pBateau.mCouleur, ' ', pPositionXGrille, pPositionYGrille,
-                                ligne, colonne);
+    afficherCaractereDansGrille(couleurTexte, pBateau.mCouleur, caractere, pPositionXGrille,
+                                pPositionYGrille, ligne, colonne);
     if (pBateau.mCoordonnees.mDirection == horizontal) {
       ++colonne;
     } else {
@@ -35,6 +63,9 @@ namespace {
 // to one leaves no stale character at its end.
 constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
 
+// The screen row of the first answer.
+constexpr int RANGEE_CHOIX_PLACEMENT = 3;
+
 void afficherChoixPlacement(int pSelection) {
   clrscr();
   ecrireLigne("Voulez-vous placer vos bateaux?");
@@ -50,7 +81,7 @@ void afficherChoixPlacement(int pSelection) {
 
 // Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
 bool estAlea() {
-  return choisirLigne(0, 1, 0, afficherChoixPlacement) == 1;
+  return choisirLigne(0, 1, RANGEE_CHOIX_PLACEMENT, 0, afficherChoixPlacement) == 1;
 }
 
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom) {

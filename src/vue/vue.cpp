@@ -7,6 +7,7 @@
 
 #include "modele/coniocouleur.hpp"
 #include "modele/couleurs.hpp"
+#include "modele/options.hpp"
 #include "modele/parametre.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vueGrille.hpp"
@@ -56,11 +57,18 @@ int xPanneau(int pIdJoueur) {
 
 }  // namespace
 
+char glypheDuTir(int pMarque) {
+  if (!optionsJeu().marques) return 'X';
+  if (pMarque == MARQUE_RATE) return '.';
+  return pMarque == MARQUE_COULE ? '#' : 'X';
+}
+
 // Each shot is a white X on the colour of its mark: miss, hit, or hit on a sunk ship.
 void afficherTirs(const TPile& pPile, int pHaut, int pGauche) {
   for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
-    afficherCaractereDansGrille(WHITE, c->coup.couleur, 'X', pGauche, pHaut,
-                                ligneDeCode(c->coup.position), colonneDeCode(c->coup.position));
+    afficherCaractereDansGrille(WHITE, c->coup.couleur, glypheDuTir(c->coup.couleur), pGauche,
+                                pHaut, ligneDeCode(c->coup.position),
+                                colonneDeCode(c->coup.position));
   }
 }
 

@@ -10,6 +10,9 @@
 void afficherStartScreen();
 void afficherRegles();
 
+// The character of a shot: an X; with readable marks '.' for a miss, 'X' for a hit, '#' for a hit
+// on a sunk ship.
+char glypheDuTir(int pMarque);
 void afficherTirs(const TPile& pPile, int pHaut, int pGauche);
 void afficherNom(std::string_view pNom, int pIdJoueur);
 void afficherTouchesJeu();
