@@ -66,6 +66,31 @@ void effacerNomCourant() {
   ecrire(std::string(TAILLE_NOM + 1, ' '));
 }
 
+// A click in placement: a right click turns the ship as R does; a left click on its first cell lays
+// it as Enter does, and on another cell of the board moves its first cell there, as far as the
+// arrows could take it. Gives the key it stands for, or 0 when it moved the ship itself.
+int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pClic) {
+  if (pClic.bouton == plateforme::Clic::droit) return TOUCHE_TOURNER;
+  const auto cellule = caseSousLaSouris(X_PLACEMENT, Y_PLACEMENT, pClic.x, pClic.y);
+  if (!cellule) return TOUCHE_INCONNUE;
+  const TPosition& position =
+      pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(pIdBateau)].mCoordonnees;
+  if (position.mLatitude == cellule->first && position.mLongitude == cellule->second) {
+    return TOUCHE_ENTREE;
+  }
+  for (int pas = 0; pas < TAILLE_GRILLE; ++pas) {
+    if (position.mLatitude != cellule->first) {
+      actionBateau(pJoueur, pIdBateau,
+                   position.mLatitude < cellule->first ? TOUCHE_BAS : TOUCHE_HAUT);
+    }
+    if (position.mLongitude != cellule->second) {
+      actionBateau(pJoueur, pIdBateau,
+                   position.mLongitude < cellule->second ? TOUCHE_DROITE : TOUCHE_GAUCHE);
+    }
+  }
+  return TOUCHE_INCONNUE;
+}
+
 // The last ship first, down to ship 0; each key moves, turns or commits the current ship.
 void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
   clrscr();
@@ -77,6 +102,7 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
     dessinerPlacement(pJoueur, pNbBateaux, k);
     int touche = lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
+    if (const auto clic = clicDerniereTouche()) touche = clicDePlacement(pJoueur, k, *clic);
     if (actionBateau(pJoueur, k, touche)) {
       --nbBateau;
       effacerNomCourant();

@@ -8,6 +8,7 @@
 #include "controleur/bateau.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/coup.hpp"
+#include "modele/options.hpp"
 #include "modele/parametre.hpp"
 #include "modele/pile.hpp"
 #include "modele/random.hpp"
@@ -39,6 +40,8 @@ struct Partie {
   int joueurTour = 0;
   int curseurX = 1;
   int curseurY = 1;
+  int dernierTirX = 1;  // the last cell the human fired at, where a kept cursor goes back
+  int dernierTirY = 1;
   int nbBateau = 0;
   bool quit = false;
 };
@@ -101,16 +104,40 @@ bool confirmerQuitter() {
 
 // --- The two moves ---
 
+// The aiming cursor: a yellow O, or with a kept cursor on a cell already shot, an O in the colours
+// of that shot's mark, so the result stays in sight.
+void afficherCurseur(const Partie& pPartie) {
+  const TPlateauTirs& tirs = pPartie.param.joueur1->pileCoup->plateau;
+  const int marque =
+      tirs.marque[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))];
+  const bool surUnTir = optionsJeu().garderCurseur && marque != 0;
+  afficherCaractereDansGrille(surUnTir ? WHITE : YELLOW, surUnTir ? marque : BLACK, 'O',
+                              X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY, pPartie.curseurX);
+}
+
+// A left click on a cell of the target board aims there and fires, as Enter would.
+int toucheOuClic(int pTouche, Partie& pPartie) {
+  const auto clic = clicDerniereTouche();
+  if (!clic || clic->bouton != plateforme::Clic::gauche) return pTouche;
+  const auto cellule = caseSousLaSouris(X_GRILLE_CIBLE, Y_GRILLES, clic->x, clic->y);
+  if (!cellule) return pTouche;
+  pPartie.curseurY = cellule->first;
+  pPartie.curseurX = cellule->second;
+  return TOUCHE_ENTREE;
+}
+
 void coupHumain(Partie& pPartie) {
   Tparam& param = pPartie.param;
-  afficherCaractereDansGrille(YELLOW, BLACK, 'O', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
-                              pPartie.curseurX);
-  const int touche = lireTouche();
+  afficherCurseur(pPartie);
+  const int lue = lireTouche();
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
   afficherCaractereDansGrille(YELLOW, BLACK, ' ', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
                               pPartie.curseurX);
+  const int touche = toucheOuClic(lue, pPartie);
   if (deplacerCurseur(&pPartie.curseurX, &pPartie.curseurY, touche)) return;
   if (touche == TOUCHE_ENTREE) {
+    pPartie.dernierTirX = pPartie.curseurX;
+    pPartie.dernierTirY = pPartie.curseurY;
     tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour,
         codeCase(pPartie.curseurY, pPartie.curseurX));
     return;
@@ -146,6 +173,21 @@ void afficherDebut(const Tparam& pParam) {
 }
 
 // The boards are blanked to black first: clearing changes characters, not colours.
+// With the fleets revealed, the computer's ships show on the target board under the shot marks
+// before the end screen, until a key.
+void devoilerFlotte(Partie& pPartie) {
+  afficherTour(pPartie);
+  const TJoueur& ordi = *pPartie.param.joueur2;
+  for (const TInfoBateau& bateau : ordi.mBateauxDuJoueur) {
+    afficherBateau(bateau, X_GRILLE_CIBLE, Y_GRILLES);
+  }
+  afficherTirs(*pPartie.param.joueur1->pileCoup, Y_GRILLES, X_GRILLE_CIBLE);
+  textcolor(YELLOW);
+  gotoxy(1, Y_MESSAGES + 1);
+  ecrire("Partie terminee: appuyez sur une touche");
+  lireTouche();
+}
+
 void afficherFin() {
   resetGrille(X_GRILLE_JOUEUR, Y_GRILLES);
   resetGrille(X_GRILLE_CIBLE, Y_GRILLES);
@@ -181,10 +223,15 @@ int jouer(Tparam& pParam, int estReprise) {
       coupHumain(partie);
     } else {
       coupOrdinateur(partie);
+      if (optionsJeu().garderCurseur) {
+        partie.curseurX = partie.dernierTirX;
+        partie.curseurY = partie.dernierTirY;
+      }
     }
     gagnant = estGagne(pParam);
     if (gagnant == 1 || gagnant == 2 || partie.quit) break;
   }
+  if (optionsJeu().devoiler && (gagnant == 1 || gagnant == 2)) devoilerFlotte(partie);
   afficherFin();
   return gagnant;
 }

@@ -41,3 +41,13 @@ void resetGrille(int pPositionXGrille, int pPositionYGrille) {
     }
   }
 }
+
+std::optional<std::pair<int, int>> caseSousLaSouris(int px, int py, int x, int y) {
+  const int dx = x - (px + 1);  // from the first character of column 1
+  const int dy = y - py - 1;    // from row 1
+  if (dx < 0 || dy < 0 || dx % 4 == 3 || dy % 2 != 0) return std::nullopt;
+  const int ligne = dy / 2 + 1;
+  const int colonne = dx / 4 + 1;
+  if (ligne > TAILLE_GRILLE || colonne > TAILLE_GRILLE) return std::nullopt;
+  return std::pair{ligne, colonne};
+}
