@@ -2,6 +2,8 @@
 // The one console of the run: the screen model the game draws on, and the device that shows it
 // and gives keys (the real terminal, or a scripted one in tests).
 
+#include <string>
+
 #include "plateforme/ecran.hpp"
 
 namespace plateforme {
@@ -10,9 +12,11 @@ namespace plateforme {
 struct FinEntree {};
 
 // Thrown to end the program with an exit status; the entry catches it, so that the terminal is
-// restored on the way out like on any other.
+// restored on the way out like on any other. The message, if any, is printed on standard error
+// once the terminal is back.
 struct SortieProgramme {
   int statut;
+  std::string message{};
 };
 
 inline constexpr int STATUT_FIN_ENTREE = 4;
