@@ -34,8 +34,9 @@ std::string dossierCourant() {
                                  "qui preparent ses fichiers");
 }
 
-// Shows a text file from the working directory; false when it cannot be opened. A file that
-// opens but cannot be read whole (no regular file, too large, a read error) ends the program.
+// Shows a text file from the working directory; false when there is none the player may open.
+// Anything else there that cannot be read whole (no regular file, too large, a read error) ends
+// the program.
 bool afficherTexte(const std::string& pNom) {
   const ContenuFichier texte = lireFichier(pNom, TAILLE_TEXTE_MAX);
   if (texte.etat == EtatLecture::absent) return false;
