@@ -16,12 +16,14 @@ bool enregistrerScore(const TJoueur& pJoueur) {
   const TPile& pile = *pJoueur.pileCoup;
   TScore nouveau{getScore(pile), getTouche(pile), getNbTir(pile), couperNom(pJoueur.nomJoueur)};
 
-  // A missing or unreadable table is never created here: recording fails.
+  // A missing or unreadable table is never created here: recording fails. The record is added to
+  // the table as read here, and only if no other game has changed it since.
+  const auto tableLue = identiteScores();
   const int stockes = getNbScore();
-  if (stockes < 0) return false;
+  if (!tableLue || stockes < 0) return false;
   const bool agrandie = stockes < TAILLE_TABLE;
   const int places = agrandie ? stockes + 1 : stockes;
   std::vector<TScore> liste(static_cast<std::size_t>(places));
   if (!chargerScores(liste)) return false;
-  return ajouterScore(std::move(nouveau), liste, places, agrandie);
+  return ajouterScore(std::move(nouveau), liste, places, agrandie, tableLue);
 }

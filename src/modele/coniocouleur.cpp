@@ -1,5 +1,7 @@
 #include "modele/coniocouleur.hpp"
 
+#include <utility>
+
 #include "modele/structures.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/editeurLigne.hpp"
@@ -67,6 +69,6 @@ std::string saisirMot() {
   }
 }
 
-void terminerProgramme(int pStatut) {
-  throw plateforme::SortieProgramme{pStatut};
+void terminerProgramme(int pStatut, std::string pMessage) {
+  throw plateforme::SortieProgramme{pStatut, std::move(pMessage)};
 }

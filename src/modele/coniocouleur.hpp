@@ -68,5 +68,6 @@ std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its first word, cut to 14 characters; blank lines are skipped.
 std::string saisirMot();
 
-// Ends the program with this exit status, the terminal restored on the way out.
-[[noreturn]] void terminerProgramme(int pStatut);
+// Ends the program with this exit status, the terminal restored on the way out; a message is
+// then printed on standard error.
+[[noreturn]] void terminerProgramme(int pStatut, std::string pMessage = {});

@@ -1,37 +1,68 @@
 #include "modele/fichier.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <utility>
 
 #include "modele/structures.hpp"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // Closes a descriptor on every path.
 class Descripteur {
  public:
-  explicit Descripteur(int pFd) : fd_(pFd) {}
+  explicit Descripteur(int pFd = -1) : fd_(pFd) {}
   ~Descripteur() {
     if (fd_ >= 0) ::close(fd_);
   }
-  Descripteur(const Descripteur&) = delete;
-  Descripteur& operator=(const Descripteur&) = delete;
+  Descripteur(Descripteur&& pAutre) noexcept : fd_(std::exchange(pAutre.fd_, -1)) {}
+  Descripteur& operator=(Descripteur&& pAutre) noexcept {
+    std::swap(fd_, pAutre.fd_);
+    return *this;
+  }
   int fd() const { return fd_; }
   // Closes now and tells whether the close succeeded: a write can still fail there.
   bool fermer() {
-    const int fd = fd_;
-    fd_ = -1;
+    const int fd = std::exchange(fd_, -1);
     return ::close(fd) == 0;
   }
 
  private:
   int fd_;
 };
+
+// Every open of a file the game reads or replaces: without blocking, so that a FIFO or a device
+// given one of the game's names cannot hold the game in open().
+int ouvrir(const char* pChemin, int pDrapeaux) {
+  return ::open(pChemin, pDrapeaux | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+// A regular file is read and written the usual way once it is known to be one.
+bool ordinaire(int pFd, struct stat& pInfos) {
+  if (::fstat(pFd, &pInfos) != 0 || !S_ISREG(pInfos.st_mode)) return false;
+  const int drapeaux = ::fcntl(pFd, F_GETFL);
+  return drapeaux >= 0 && ::fcntl(pFd, F_SETFL, drapeaux & ~O_NONBLOCK) == 0;
+}
+
+IdentiteFichier identite(const struct stat& pInfos) {
+  const auto ns = [](const timespec& pT) {
+    return static_cast<std::int64_t>(pT.tv_sec) * 1'000'000'000 + pT.tv_nsec;
+  };
+  return {static_cast<std::uint64_t>(pInfos.st_dev), static_cast<std::uint64_t>(pInfos.st_ino),
+          static_cast<std::int64_t>(pInfos.st_size), ns(pInfos.st_mtim), ns(pInfos.st_ctim)};
+}
 
 bool toutEcrire(int pFd, std::span<const std::uint8_t> pOctets) {
   while (!pOctets.empty()) {
@@ -43,31 +74,140 @@ bool toutEcrire(int pFd, std::span<const std::uint8_t> pOctets) {
   return true;
 }
 
-// A replaced file keeps the permissions it had, as it would if it were rewritten in place.
-void garderPermissions(int pFd, const std::string& pNom) {
-  struct stat infos {};
-  if (::stat(pNom.c_str(), &infos) == 0) ::fchmod(pFd, infos.st_mode & 07777);
+// --- Replacing a file ---
+
+constexpr int SAUTS_MAX = 40;
+
+// The file a name leads to once every symlink is followed: the one to replace, so that the links
+// the player made stay links. Nothing for a loop of links.
+std::optional<fs::path> suivreLiens(fs::path pChemin) {
+  std::error_code erreur;
+  for (int sauts = 0; fs::is_symlink(fs::symlink_status(pChemin, erreur)); ++sauts) {
+    const fs::path lien = fs::read_symlink(pChemin, erreur);
+    if (erreur || sauts == SAUTS_MAX) return std::nullopt;
+    pChemin = lien.is_absolute() ? lien : pChemin.parent_path() / lien;
+  }
+  return pChemin;
 }
 
-enum class Ecriture { nonOuvert, echec, reussie };
+// The file being replaced, open for writing: a regular file the player may write.
+struct Ancien {
+  Descripteur fichier;
+  struct stat infos {};
+};
 
-Ecriture ecrireTemporaire(const std::string& pTemporaire, const std::string& pNom,
-                          std::span<const std::uint8_t> pOctets) {
-  Descripteur fichier(
-      ::open(pTemporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-  if (fichier.fd() < 0) return Ecriture::nonOuvert;
-  garderPermissions(fichier.fd(), pNom);
-  const bool ecrit = toutEcrire(fichier.fd(), pOctets) && ::fsync(fichier.fd()) == 0;
-  return fichier.fermer() && ecrit ? Ecriture::reussie : Ecriture::echec;
+enum class EtatCible { absente, ouverte, refusee };
+
+EtatCible ouvrirCible(const fs::path& pCible, Ancien& pAncien) {
+  struct stat infos {};
+  if (::lstat(pCible.c_str(), &infos) != 0) {
+    return errno == ENOENT ? EtatCible::absente : EtatCible::refusee;
+  }
+  // Looked at before opening too, so that no device is ever opened; and a file without any
+  // write permission is one the player made read-only, which root too respects.
+  if (!S_ISREG(infos.st_mode) || (infos.st_mode & 0222) == 0) return EtatCible::refusee;
+  pAncien.fichier = Descripteur(ouvrir(pCible.c_str(), O_WRONLY | O_NOFOLLOW));
+  if (pAncien.fichier.fd() < 0 || !ordinaire(pAncien.fichier.fd(), pAncien.infos)) {
+    return EtatCible::refusee;
+  }
+  return EtatCible::ouverte;
+}
+
+struct Temporaire {
+  Descripteur fichier;
+  std::string chemin;
+};
+
+// A name no other game picks at the same moment, and a file created exclusively under it: an
+// existing file, link or FIFO of that name is never opened. Gives errno when none can be made.
+std::optional<Temporaire> creerTemporaire(const fs::path& pCible, int& pErreur) {
+  static std::atomic<std::uint64_t> compteur{0};
+  constexpr int ESSAIS = 100;
+  for (int essai = 0; essai < ESSAIS; ++essai) {
+    const auto horloge = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::uint64_t x = static_cast<std::uint64_t>(::getpid()) << 32 ^ ++compteur ^
+                      static_cast<std::uint64_t>(horloge);
+    // splitmix64: spreads the bits so that nearby counters and times give unrelated names.
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    std::string chemin = pCible.string() + ".tmp";
+    for (int i = 0; i < 10; ++i, x >>= 5) chemin += "abcdefghijklmnopqrstuvwxyz012345"[x & 31];
+    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          0666);  // less the umask
+    if (fd >= 0) return Temporaire{Descripteur(fd), std::move(chemin)};
+    if (errno != EEXIST) break;
+  }
+  pErreur = errno;
+  return std::nullopt;
+}
+
+// Serialises the last check and the rename between games sharing the folder, so that two games
+// cannot both find a file unchanged and then both replace it. Advisory and brief: a folder that
+// stays locked for a second (nothing the game does takes that long) is written without it.
+class VerrouDossier {
+ public:
+  explicit VerrouDossier(const fs::path& pDossier)
+      : dossier_(::open(pDossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    constexpr int ESSAIS = 1000;
+    for (int essai = 0; dossier_.fd() >= 0 && essai < ESSAIS; ++essai) {
+      if (::flock(dossier_.fd(), LOCK_EX | LOCK_NB) == 0) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds{1});
+    }
+  }
+  // Makes a rename durable; closing the folder releases the lock.
+  void synchroniser() const {
+    if (dossier_.fd() >= 0) ::fsync(dossier_.fd());
+  }
+
+ private:
+  Descripteur dossier_;
+};
+
+bool inchange(const fs::path& pCible, const std::optional<IdentiteFichier>& pAttendu) {
+  struct stat infos {};
+  return !pAttendu || (::stat(pCible.c_str(), &infos) == 0 && identite(infos) == *pAttendu);
+}
+
+// The new file is the player's file as the old one was: same owner where that can be kept, same
+// permissions.
+bool ecrireTemporaire(Temporaire& pTemporaire, const Ancien* pAncien,
+                      std::span<const std::uint8_t> pOctets) {
+  const int fd = pTemporaire.fichier.fd();
+  if (pAncien != nullptr) {
+    if (::fchown(fd, pAncien->infos.st_uid, pAncien->infos.st_gid) != 0) {
+      // Only root may give a file away; anyone else keeps their own, as a rewrite would.
+    }
+    if (::fchmod(fd, pAncien->infos.st_mode & 07777) != 0) return false;
+  }
+  const bool ecrit = toutEcrire(fd, pOctets) && ::fsync(fd) == 0;
+  return pTemporaire.fichier.fermer() && ecrit;
+}
+
+bool reecrireSurPlace(Ancien& pAncien, std::span<const std::uint8_t> pOctets) {
+  const int fd = pAncien.fichier.fd();
+  const bool ecrit = toutEcrire(fd, pOctets) &&
+                     ::ftruncate(fd, static_cast<off_t>(pOctets.size())) == 0 && ::fsync(fd) == 0;
+  return pAncien.fichier.fermer() && ecrit;
 }
 
 }  // namespace
 
 ContenuFichier lireFichier(const std::string& pNom, std::size_t pMaxOctets) {
   ContenuFichier contenu;
-  Descripteur fichier(::open(pNom.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fichier.fd() < 0) return contenu;
+  Descripteur fichier(ouvrir(pNom.c_str(), O_RDONLY));
+  struct stat infos {};
+  if (fichier.fd() < 0) {
+    // A socket cannot be opened at all: it is there, but it is no file to read.
+    if (::stat(pNom.c_str(), &infos) == 0 && !S_ISREG(infos.st_mode)) {
+      contenu.etat = EtatLecture::erreur;
+    }
+    return contenu;
+  }
   contenu.etat = EtatLecture::erreur;
+  if (!ordinaire(fichier.fd(), infos) || static_cast<std::uintmax_t>(infos.st_size) > pMaxOctets) {
+    return contenu;
+  }
   std::array<std::uint8_t, 4096> bloc{};
   for (;;) {
     const ssize_t lus = ::read(fichier.fd(), bloc.data(), bloc.size());
@@ -81,14 +221,39 @@ ContenuFichier lireFichier(const std::string& pNom, std::size_t pMaxOctets) {
   return contenu;
 }
 
-bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets) {
-  const std::string temporaire = pNom + ".tmp";
-  const Ecriture ecriture = ecrireTemporaire(temporaire, pNom, pOctets);
-  // What could not be opened is not ours to remove (it may be a folder of that name).
-  if (ecriture == Ecriture::nonOuvert) return false;
-  if (ecriture == Ecriture::reussie && ::rename(temporaire.c_str(), pNom.c_str()) == 0) return true;
-  ::unlink(temporaire.c_str());
-  return false;
+std::optional<IdentiteFichier> identiteFichier(const std::string& pNom) {
+  struct stat infos {};
+  if (::stat(pNom.c_str(), &infos) != 0) return std::nullopt;
+  return identite(infos);
+}
+
+bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets,
+                      const std::optional<IdentiteFichier>& pAttendu) {
+  const auto cible = suivreLiens(pNom);
+  if (!cible) return false;
+  Ancien ancien;
+  const EtatCible etat = ouvrirCible(*cible, ancien);
+  if (etat == EtatCible::refusee || (pAttendu && etat == EtatCible::absente)) return false;
+  const fs::path dossier = cible->has_parent_path() ? cible->parent_path() : fs::path(".");
+
+  int erreur = 0;
+  auto temporaire = creerTemporaire(*cible, erreur);
+  if (!temporaire) {
+    // A folder the player may not add to: the file itself is rewritten, as a plain write would.
+    if (etat != EtatCible::ouverte || (erreur != EACCES && erreur != EPERM)) return false;
+    const VerrouDossier verrou(dossier);
+    return inchange(*cible, pAttendu) && reecrireSurPlace(ancien, pOctets);
+  }
+  bool remplace =
+      ecrireTemporaire(*temporaire, etat == EtatCible::ouverte ? &ancien : nullptr, pOctets);
+  if (remplace) {
+    const VerrouDossier verrou(dossier);
+    remplace =
+        inchange(*cible, pAttendu) && ::rename(temporaire->chemin.c_str(), cible->c_str()) == 0;
+    if (remplace) verrou.synchroniser();
+  }
+  if (!remplace) ::unlink(temporaire->chemin.c_str());
+  return remplace;
 }
 
 void ajouterEntier(Octets& pTampon, std::int32_t pValeur) {

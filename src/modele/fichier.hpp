@@ -20,14 +20,39 @@ struct ContenuFichier {
   Octets octets;
 };
 
-// Reads the whole file. "absent" when it cannot be opened, "erreur" when a read fails or the file
-// holds more than pMaxOctets bytes (only pMaxOctets + 1 bytes are ever read).
+// Reads the whole file, without ever waiting on it. "absent" when it cannot be opened (missing,
+// or not readable by the player); "erreur" when it is no regular file (a FIFO, a device, a
+// folder, a socket, or a symlink to one), a read fails, or it holds more than pMaxOctets bytes
+// (only pMaxOctets + 1 bytes are ever read).
 ContenuFichier lireFichier(const std::string& pNom,
                            std::size_t pMaxOctets = std::numeric_limits<std::size_t>::max());
 
-// Replaces the file by these bytes, or leaves the earlier one whole: the bytes go to pNom + ".tmp"
-// in the same folder, which is flushed to disk and then renamed over pNom.
-bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets);
+// One state of one file: the file itself and its last change. Replacing the file or writing to
+// it gives another identity.
+struct IdentiteFichier {
+  std::uint64_t peripherique = 0;
+  std::uint64_t inode = 0;
+  std::int64_t taille = 0;
+  std::int64_t modificationNs = 0;
+  std::int64_t changementNs = 0;
+  friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;
+};
+
+// The identity of the file the name leads to (symlinks followed); nothing when there is none.
+std::optional<IdentiteFichier> identiteFichier(const std::string& pNom);
+
+// Replaces the file by these bytes, or leaves it as it was and gives false.
+// - A symlink is followed: the file it leads to is replaced and the link stays.
+// - Only a regular file the player may write is replaced; a file with no write permission at all
+//   is read-only for everyone, root included. The new file keeps the old one's mode; a new file
+//   gets 0666 less the umask.
+// - The bytes go to a new temporary file with a unique name beside the target, created
+//   exclusively, flushed to disk, then renamed over the target. Where the folder takes no new
+//   file but the file itself is writable, the file is rewritten in place and flushed.
+// - With pAttendu, the file is replaced only while it still has that identity, so that an update
+//   made meanwhile by another game is never lost silently.
+bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets,
+                      const std::optional<IdentiteFichier>& pAttendu = std::nullopt);
 
 // Size of a name field in both files: 14 bytes of name and at least one NUL.
 inline constexpr std::size_t TAILLE_CHAMP_NOM = 15;

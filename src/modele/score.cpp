@@ -98,8 +98,12 @@ bool chargerScores(std::vector<TScore>& pScore) {
   return true;
 }
 
+std::optional<IdentiteFichier> identiteScores() {
+  return identiteFichier(FICHIER_SCORES);
+}
+
 bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore,
-                  bool pListeAgrandie) {
+                  bool pListeAgrandie, const std::optional<IdentiteFichier>& pTableLue) {
   if (pNbScore < 0 || std::cmp_greater(pNbScore, pListeScores.size())) return false;
   const auto nombre = static_cast<std::size_t>(pNbScore);
   if (pListeAgrandie) {
@@ -114,7 +118,7 @@ bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore
   Octets octets;
   octets.reserve(nombre * TAILLE_SCORE);
   for (std::size_t i = 0; i < nombre; ++i) encoderScore(octets, pListeScores[i]);
-  return remplacerFichier(FICHIER_SCORES, octets);
+  return remplacerFichier(FICHIER_SCORES, octets, pTableLue);
 }
 
 // A bubble sort: equal scores are never exchanged, so the older record stays above.

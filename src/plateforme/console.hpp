@@ -13,9 +13,11 @@ namespace plateforme {
 struct FinEntree {};
 
 // Thrown to end the program with an exit status; the entry catches it, so that the terminal is
-// restored on the way out like on any other.
+// restored on the way out like on any other. The message, if any, is printed on standard error
+// once the terminal is back.
 struct SortieProgramme {
   int statut;
+  std::string message{};
 };
 
 inline constexpr int STATUT_FIN_ENTREE = 4;

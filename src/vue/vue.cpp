@@ -1,12 +1,15 @@
 #include "vue/vue.hpp"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 
 #include "modele/coniocouleur.hpp"
 #include "modele/couleurs.hpp"
+#include "modele/fichier.hpp"
 #include "modele/options.hpp"
 #include "modele/parametre.hpp"
 #include "vue/bateau.hpp"
@@ -16,36 +19,43 @@ namespace {
 
 constexpr int STATUT_ERREUR_LECTURE = 1;
 constexpr int STATUT_REGLES_ABSENTES = 3;
+// Far beyond any screen of text: a larger file is taken for a wrong one, not read into memory.
+constexpr std::size_t TAILLE_TEXTE_MAX = 1024 * 1024;
 
-struct FermetureFichier {
-  void operator()(std::FILE* pFichier) const { std::fclose(pFichier); }
-};
-using Fichier = std::unique_ptr<std::FILE, FermetureFichier>;
+std::string dossierCourant() {
+  std::unique_ptr<char, decltype(&std::free)> chemin(::getcwd(nullptr, 0), &std::free);
+  return chemin ? chemin.get() : ".";
+}
 
-// The whole text of a file; nothing when it cannot be opened. A read error ends the program.
-std::optional<std::string> lireTexte(const char* pNom) {
-  Fichier fichier(std::fopen(pNom, "r"));
-  if (!fichier) return std::nullopt;
-  std::string texte;
-  char tampon[4096];
-  std::size_t lus = 0;
-  while ((lus = std::fread(tampon, 1, sizeof tampon, fichier.get())) > 0) texte.append(tampon, lus);
-  if (std::ferror(fichier.get())) terminerProgramme(STATUT_ERREUR_LECTURE);
-  return texte;
+// Ends the program, saying on the way out which file was wanted where, and how to get it there.
+[[noreturn]] void sortirSansTexte(const std::string& pNom, int pStatut) {
+  terminerProgramme(pStatut, "korvane: " + pNom + " introuvable ou illisible dans " +
+                                 dossierCourant() +
+                                 "; lancez le jeu par la commande korvane ou ./scripts/jouer.sh, "
+                                 "qui preparent ses fichiers");
+}
+
+// Shows a text file from the working directory; false when there is none the player may open.
+// Anything else there that cannot be read whole (no regular file, too large, a read error) ends
+// the program.
+bool afficherTexte(const std::string& pNom) {
+  const ContenuFichier texte = lireFichier(pNom, TAILLE_TEXTE_MAX);
+  if (texte.etat == EtatLecture::absent) return false;
+  if (texte.etat == EtatLecture::erreur) sortirSansTexte(pNom, STATUT_ERREUR_LECTURE);
+  ecrire(std::string_view(reinterpret_cast<const char*>(texte.octets.data()), texte.octets.size()));
+  return true;
 }
 
 }  // namespace
 
 void afficherStartScreen() {
   clrscr();
-  if (auto texte = lireTexte("startScreen.txt")) ecrire(*texte);
+  afficherTexte("startScreen.txt");
 }
 
 void afficherRegles() {
   clrscr();
-  auto texte = lireTexte("regles.txt");
-  if (!texte) terminerProgramme(STATUT_REGLES_ABSENTES);
-  ecrire(*texte);
+  if (!afficherTexte("regles.txt")) sortirSansTexte("regles.txt", STATUT_REGLES_ABSENTES);
 }
 
 namespace {

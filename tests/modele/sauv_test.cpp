@@ -522,21 +522,24 @@ TEST(SauverPartie, UnEchecGardeLaSauvegardePrecedente) {
   DossierTemporaire dossier;
   ASSERT_TRUE(sauverPartie(partieExemple()));
   const std::string avant = dossier.lireFichier(SAUVEGARDE);
-  std::filesystem::create_directory(dossier.chemin() / "save.dat.tmp");
+  // A file the player made read-only, which even root does not write.
+  const auto lectureSeule = std::filesystem::perms(0444);
+  std::filesystem::permissions(dossier.chemin() / SAUVEGARDE, lectureSeule);
   EXPECT_FALSE(sauverPartie(partiePlacee(3)));
   EXPECT_EQ(dossier.lireFichier(SAUVEGARDE), avant);
-  EXPECT_TRUE(std::filesystem::is_directory(dossier.chemin() / "save.dat.tmp"));
+  EXPECT_EQ(std::filesystem::status(dossier.chemin() / SAUVEGARDE).permissions(), lectureSeule);
 }
 
-TEST(SauverPartie, DansUnDossierEnLectureSeuleGardeLaSauvegardePrecedente) {
+TEST(SauverPartie, DansUnDossierEnLectureSeuleReecritLaSauvegardeSurPlace) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
   DossierTemporaire dossier;
+  ASSERT_TRUE(sauverPartie(partiePlacee(3)));
+  const std::string attendu = dossier.lireFichier(SAUVEGARDE);
   ASSERT_TRUE(sauverPartie(partieExemple()));
-  const std::string avant = dossier.lireFichier(SAUVEGARDE);
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0555));
-  EXPECT_FALSE(sauverPartie(partiePlacee(3)));
+  EXPECT_TRUE(sauverPartie(partiePlacee(3)));
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0755));
-  EXPECT_EQ(dossier.lireFichier(SAUVEGARDE), avant);
+  EXPECT_EQ(dossier.lireFichier(SAUVEGARDE), attendu);
   EXPECT_FALSE(dossier.existe("save.dat.tmp"));
 }
 

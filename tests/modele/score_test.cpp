@@ -181,7 +181,8 @@ TEST(AjouterScore, UneReecritureImpossibleGardeLaTable) {
   DossierTemporaire dossier;
   const std::string avant = enregistrement(80, 14, 20, "a");
   dossier.ecrireFichier(TABLE, avant);
-  std::filesystem::create_directory(dossier.chemin() / "meilleurs.dat.tmp");
+  // A table the player made read-only, which even root does not write.
+  std::filesystem::permissions(dossier.chemin() / TABLE, std::filesystem::perms(0444));
   std::vector<TScore> liste{{80, 14, 20, "a"}, {}};
   EXPECT_FALSE(ajouterScore({90, 14, 10, "b"}, liste, 2, true));
   EXPECT_EQ(dossier.lireFichier(TABLE), avant);
