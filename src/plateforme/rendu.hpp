@@ -1,7 +1,8 @@
 #pragma once
 // Turns the screen model into the bytes that bring a terminal up to date with it. It keeps what
 // the terminal shows and sends only the cells that differ, with cursor moves and colour changes
-// only where needed, the whole frame wrapped in synchronized output.
+// only where needed, the whole frame wrapped in synchronized output. On a terminal that erases in
+// the current background colour, runs of blanks are erased rather than written.
 
 #include <array>
 #include <string>
@@ -17,6 +18,10 @@ int codeAnsiArrierePlan(int pCouleur);
 
 class Rendu {
  public:
+  // pEffaceEnCouleur: the terminal erases in the current background colour (terminfo's bce), so
+  // erase-characters, erase-line and erase-display leave blanks of the colours in force.
+  explicit Rendu(bool pEffaceEnCouleur = false) : effaceEnCouleur_(pEffaceEnCouleur) {}
+
   // The bytes of one frame; empty when the terminal already shows the screen.
   std::string trame(const Ecran& pEcran);
   // The terminal's content is unknown (start, resize, return from suspension): the next frame
@@ -24,12 +29,33 @@ class Rendu {
   void invalider() { connu_ = false; }
 
  private:
+  // What a trial on one row may change, to undo it.
+  struct EtatLigne {
+    int ligne;
+    int x;
+    int y;
+    int attribut;
+    std::array<Cellule, LARGEUR> cellules;
+  };
+  EtatLigne sauverLigne(int y) const;
+  void restaurerLigne(const EtatLigne& pEtat);
+
+  bool aChanger(const Ecran& pEcran, int x, int y) const;
+  void peindre(std::string& pSortie, const Ecran& pEcran);
+  // The cells from x to the end of the run of blanks of one colour that starts there, erased or
+  // written, whichever costs fewer bytes up to the next cell to change; gives that cell's column.
+  int effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int y);
+  // Erases the whole screen in the colours of the most common blank, when that and drawing the
+  // rest cost fewer bytes than the diff alone.
+  void peindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecran& pEcran);
+  void rapprocher(std::string& pSortie, int x, int y);
   void allerA(std::string& pSortie, int x, int y);
   void changerAttribut(std::string& pSortie, int pAttribut);
   void poserCellule(std::string& pSortie, int x, int y, const Cellule& pCellule);
   void placerCurseurTexte(std::string& pSortie, const Ecran& pEcran);
 
   std::array<Cellule, LARGEUR * HAUTEUR> affiche_{};
+  bool effaceEnCouleur_ = false;
   bool connu_ = false;
   int terminalX_ = 0;  // 0: the terminal's cursor position is not known
   int terminalY_ = 0;

@@ -10,6 +10,8 @@
 #include <csignal>
 #include <cstring>
 
+#include "plateforme/terminfo.hpp"
+
 namespace plateforme {
 namespace {
 
@@ -117,6 +119,7 @@ Terminal::Terminal() {
   installer(SIGCONT, surReprise);
   installer(SIGWINCH, surRedimensionnement);
   std::signal(SIGPIPE, SIG_IGN);  // a closed output shows up as a failed write, not a death
+  rendu_ = Rendu(terminalEffaceEnCouleurDeFond());  // erase runs of blanks where that is shorter
   entrerModeJeu();
   mesurer();
 }
