@@ -120,10 +120,13 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
 
   const EtatLigne avant = sauverLigne(y);
   std::string ecrit;
-  for (int g = x; g <= fin; ++g) {
-    if (!aChanger(pEcran, g, y)) continue;
-    rapprocher(ecrit, g, y);
-    poserCellule(ecrit, g, y, blanc);
+  for (int g = x; g <= fin;) {
+    if (!aChanger(pEcran, g, y)) {
+      ++g;
+    } else {
+      rapprocher(ecrit, g, y);
+      g = ecrireSuite(ecrit, pEcran, g, y, fin);
+    }
   }
   if (suivante <= LARGEUR) rapprocher(ecrit, suivante, y);
   const EtatLigne apresEcriture = sauverLigne(y);
@@ -147,18 +150,40 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
   return suivante;
 }
 
+int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, int pFin) {
+  const Cellule& voulue = pEcran.cellule(x, y);
+  poserCellule(pSortie, x, y, voulue);
+  if (!capacites_.repete) return x + 1;
+  // The run may go over unchanged cells of the same character, which costs less than a move,
+  // up to the last changed one.
+  int fin = x;
+  for (int g = x + 1; g <= pFin && pEcran.cellule(g, y) == voulue; ++g) {
+    if (aChanger(pEcran, g, y)) fin = g;
+  }
+  const int fois = fin - x;
+  std::string repetition = "\x1b[" + std::to_string(fois) + "b";
+  std::string caractere;
+  ajouterUtf8(caractere, voulue.caractere);
+  if (repetition.size() >= static_cast<std::size_t>(fois) * caractere.size()) return x + 1;
+  pSortie += repetition;
+  for (int g = x + 1; g <= fin; ++g) affiche_[indice(g, y)] = voulue;
+  // As when written one by one: after the last column the cursor waits to wrap.
+  terminalX_ = fin + 1;
+  if (terminalX_ > LARGEUR) terminalX_ = terminalY_ = 0;
+  return fin + 1;
+}
+
 void Rendu::peindre(std::string& pSortie, const Ecran& pEcran) {
   for (int y = 1; y <= HAUTEUR; ++y) {
     for (int x = 1; x <= LARGEUR;) {
       const Cellule& voulue = pEcran.cellule(x, y);
       if (!aChanger(pEcran, x, y)) {
         ++x;
-      } else if (effaceEnCouleur_ && voulue.caractere == U' ') {
+      } else if (capacites_.effaceEnCouleur && voulue.caractere == U' ') {
         x = effacerOuEcrire(pSortie, pEcran, x, y);
       } else {
         rapprocher(pSortie, x, y);
-        poserCellule(pSortie, x, y, voulue);
-        ++x;
+        x = ecrireSuite(pSortie, pEcran, x, y, LARGEUR);
       }
     }
   }
@@ -210,7 +235,7 @@ std::string Rendu::trame(const Ecran& pEcran) {
     terminalAttribut_ = -1;
     curseurMontre_ = true;  // make sure the next decision hides or shows it explicitly
   }
-  if (effaceEnCouleur_) {
+  if (capacites_.effaceEnCouleur) {
     peindreApresEffacementSiPlusCourt(corps, pEcran);
   } else {
     peindre(corps, pEcran);

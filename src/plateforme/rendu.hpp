@@ -1,13 +1,14 @@
 #pragma once
 // Turns the screen model into the bytes that bring a terminal up to date with it. It keeps what
 // the terminal shows and sends only the cells that differ, with cursor moves and colour changes
-// only where needed, the whole frame wrapped in synchronized output. On a terminal that erases in
-// the current background colour, runs of blanks are erased rather than written.
+// only where needed, the whole frame wrapped in synchronized output. Where the terminal can, and
+// it is shorter, runs of blanks are erased and runs of one character repeated rather than written.
 
 #include <array>
 #include <string>
 
 #include "plateforme/ecran.hpp"
+#include "plateforme/terminfo.hpp"
 
 namespace plateforme {
 
@@ -18,9 +19,8 @@ int codeAnsiArrierePlan(int pCouleur);
 
 class Rendu {
  public:
-  // pEffaceEnCouleur: the terminal erases in the current background colour (terminfo's bce), so
-  // erase-characters, erase-line and erase-display leave blanks of the colours in force.
-  explicit Rendu(bool pEffaceEnCouleur = false) : effaceEnCouleur_(pEffaceEnCouleur) {}
+  // Without capacities (the default) every changed cell is written.
+  explicit Rendu(CapacitesTerminal pCapacites = {}) : capacites_(pCapacites) {}
 
   // The bytes of one frame; empty when the terminal already shows the screen.
   std::string trame(const Ecran& pEcran);
@@ -42,6 +42,9 @@ class Rendu {
 
   bool aChanger(const Ecran& pEcran, int x, int y) const;
   void peindre(std::string& pSortie, const Ecran& pEcran);
+  // Writes the changed cell at x and, when the terminal repeats characters and that is shorter,
+  // the run of the same cell after it, up to column pFin; gives the next column.
+  int ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, int pFin);
   // The cells from x to the end of the run of blanks of one colour that starts there, erased or
   // written, whichever costs fewer bytes up to the next cell to change; gives that cell's column.
   int effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int y);
@@ -55,7 +58,7 @@ class Rendu {
   void placerCurseurTexte(std::string& pSortie, const Ecran& pEcran);
 
   std::array<Cellule, LARGEUR * HAUTEUR> affiche_{};
-  bool effaceEnCouleur_ = false;
+  CapacitesTerminal capacites_;
   bool connu_ = false;
   int terminalX_ = 0;  // 0: the terminal's cursor position is not known
   int terminalY_ = 0;

@@ -10,8 +10,6 @@
 #include <csignal>
 #include <cstring>
 
-#include "plateforme/terminfo.hpp"
-
 namespace plateforme {
 namespace {
 
@@ -119,7 +117,7 @@ Terminal::Terminal() {
   installer(SIGCONT, surReprise);
   installer(SIGWINCH, surRedimensionnement);
   std::signal(SIGPIPE, SIG_IGN);  // a closed output shows up as a failed write, not a death
-  rendu_ = Rendu(terminalEffaceEnCouleurDeFond());  // erase runs of blanks where that is shorter
+  rendu_ = Rendu(capacitesTerminal());  // erase or repeat where the terminal can and it is shorter
   entrerModeJeu();
   mesurer();
 }

@@ -13,6 +13,7 @@
 #include "support/joueurAutomatique.hpp"
 #include "support/terminalScripte.hpp"
 
+using plateforme::CapacitesTerminal;
 using plateforme::Ecran;
 using plateforme::Rendu;
 
@@ -208,7 +209,7 @@ TEST(RenduEffacement, OctetsExactsAvecEtSansBce) {
       Ecran e;
       decor(e);
       cas.avant(e);
-      Rendu r(bce);
+      Rendu r(CapacitesTerminal{.effaceEnCouleur = bce});
       r.trame(e);
       cas.apres(e);
       const std::string& corps = bce ? cas.avecBce : cas.sansBce;
@@ -219,8 +220,20 @@ TEST(RenduEffacement, OctetsExactsAvecEtSansBce) {
 
 TEST(RenduEffacement, PremiereTrameDUnEcranVideEffaceToutEnUneFois) {
   Ecran e;
-  Rendu r(true);
+  Rendu r(CapacitesTerminal{.effaceEnCouleur = true});
   EXPECT_EQ(r.trame(e), synchro("\x1b[37;40m\x1b[2J\x1b[?25l"));
+}
+
+// A run of one character is repeated when that is shorter, over unchanged cells of the same
+// character up to the last changed one; the cursor then stands after the run.
+TEST(RenduRepetition, SuiteDUnMemeCaractere) {
+  Ecran e;
+  texteA(e, 8, 5, "-");
+  Rendu r(CapacitesTerminal{.repete = true});
+  r.trame(e);
+  texteA(e, 1, 5, std::string(20, '-') + "----x");
+  texteA(e, 1, 6, "aaaab");
+  EXPECT_EQ(r.trame(e), synchro("\x1b[5;1H-\x1b[23bx\x1b[6;1Haaaab"));
 }
 
 // A whole game, placed by hand, played to its end and back to the menu, with a repaint now and
@@ -244,13 +257,16 @@ TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
   executerStatut(t, programmePrincipal);
   ASSERT_GT(t.vues().size(), 100u);
 
-  for (bool bce : {false, true}) {
-    Rendu r(bce);
-    EmulateurTerminal terminal(bce);
+  for (CapacitesTerminal capacites :
+       {CapacitesTerminal{}, CapacitesTerminal{true, false}, CapacitesTerminal{true, true},
+        CapacitesTerminal{false, true}}) {
+    Rendu r(capacites);
+    EmulateurTerminal terminal(capacites.effaceEnCouleur);
     for (std::size_t i = 0; i < t.vues().size(); ++i) {
       if (i % 17 == 0) r.invalider();
       terminal.recevoir(r.trame(t.vues()[i]));
-      ASSERT_EQ(terminal.difference(t.vues()[i]), "") << "frame " << i << " bce " << bce;
+      ASSERT_EQ(terminal.difference(t.vues()[i]), "")
+          << "frame " << i << " bce " << capacites.effaceEnCouleur << " rep " << capacites.repete;
     }
   }
 }

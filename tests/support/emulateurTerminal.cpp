@@ -91,6 +91,9 @@ void EmulateurTerminal::executer(char pFinale, std::string_view pParametres) {
       if (n[0] != 0) inconnu_ += "EL " + std::to_string(n[0]) + "; ";
       effacer(x_, y_, LARGEUR - x_ + 1);
       break;
+    case 'b':  // repeat the last character
+      for (int k = 0; k < parametre(n, 0, 1); ++k) poser(dernier_);
+      return;
     case 'J':  // erase the whole screen, cursor kept
       if (n[0] != 2) inconnu_ += "ED " + std::to_string(n[0]) + "; ";
       effacer(1, 1, LARGEUR * HAUTEUR);
@@ -139,6 +142,7 @@ void EmulateurTerminal::poser(char32_t pCaractere) {
     }
   }
   ici() = Case{pCaractere, avantPlan_, arrierePlan_};
+  dernier_ = pCaractere;
   if (x_ < LARGEUR) {
     ++x_;
   } else {

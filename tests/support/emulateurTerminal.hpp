@@ -1,5 +1,6 @@
 #pragma once
-// A small terminal that reads what the renderer sends (cursor moves, colours, erasing, text) into
+// A small terminal that reads what the renderer sends (cursor moves, colours, erasing, repeats,
+// text) into
 // a grid of 110 x 45 cells, so that tests can check the terminal ends up showing the screen model.
 
 #include <array>
@@ -37,6 +38,7 @@ class EmulateurTerminal {
   int x_ = 1;
   int y_ = 1;
   bool retourEnAttente_ = false;  // a character was written in the last column
+  char32_t dernier_ = U' ';       // the last character written, for repeats
   int avantPlan_ = DEFAUT;
   int arrierePlan_ = DEFAUT;
   std::string inconnu_;
