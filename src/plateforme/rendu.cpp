@@ -134,7 +134,7 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
   // Erasing leaves the cursor where it is, and fills with the colours in force: set them first.
   restaurerLigne(avant);
   std::string efface;
-  allerA(efface, x, y);
+  rapprocher(efface, x, y);
   changerAttribut(efface, blanc.attribut);
   efface +=
       fin == LARGEUR ? std::string(EFFACER_FIN_LIGNE) : "\x1b[" + std::to_string(fin - x + 1) + "X";

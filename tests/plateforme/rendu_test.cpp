@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "menuPrincipal.hpp"
 #include "modele/coniocouleur.hpp"
@@ -137,6 +139,37 @@ TEST(RenduNaif, RepeintChaqueCelluleAChaqueTrame) {
   Ecran e;
   EXPECT_EQ(plateforme::trameNaive(e), plateforme::trameNaive(e));
   EXPECT_GT(plateforme::trameNaive(e).size(), 4950u);
+}
+
+// --- What the terminal can do, from its terminfo entry ---
+
+// Entries from Debian's ncurses-base. A name with no entry, or no TERM, is answered without a
+// word or an exit.
+TEST(CapacitesTerminal, LuesDeLEntreeDeTerm) {
+  struct Cas {
+    const char* term;  // null: unset
+    bool bce;
+    bool rep;
+  };
+  const char* termAvant = std::getenv("TERM");
+  const std::optional<std::string> avant =
+      termAvant != nullptr ? std::optional<std::string>(termAvant) : std::nullopt;
+  auto definirTerm = [](const char* pTerm) {
+    if (pTerm != nullptr) {
+      setenv("TERM", pTerm, 1);
+    } else {
+      unsetenv("TERM");
+    }
+  };
+  for (const Cas& cas : {Cas{"xterm-256color", true, true}, Cas{"linux", true, false},
+                         Cas{"tmux-256color", false, false}, Cas{"pas-un-terminal", false, false},
+                         Cas{nullptr, false, false}}) {
+    definirTerm(cas.term);
+    const CapacitesTerminal lues = plateforme::capacitesTerminal();
+    EXPECT_EQ(lues.effaceEnCouleur, cas.bce) << (cas.term ? cas.term : "unset");
+    EXPECT_EQ(lues.repete, cas.rep) << (cas.term ? cas.term : "unset");
+  }
+  definirTerm(avant ? avant->c_str() : nullptr);
 }
 
 // --- Erasing on a terminal that erases in the background colour ---
