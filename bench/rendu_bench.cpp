@@ -1,109 +1,100 @@
-// Bytes sent to the terminal per key: a main-menu move, an aiming-cursor move, a placement move;
-// bytes of the first full frame of the menu and of a game.
+// Bytes sent to the terminal on the path a player takes (parcoursJoueur.hpp), run in-process
+// with the data files: each step's frame, and the full frames (first main menu, placement board,
+// game, repaint after a resize). Each as sent to a terminal with neither capacity, with erasing in
+// the background colour only (bce), and with erasing and repeats (xterm-256color), beside a naive
+// repaint and beside ncurses 6.4 (xterm-256color) for the same screens.
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
+#include <filesystem>
 
-#include "controleur/bateau.hpp"
-#include "controleur/jeu.hpp"
+#include "comparaisonNcurses.hpp"
 #include "menuPrincipal.hpp"
 #include "mesures.hpp"
-#include "modele/parametre.hpp"
 #include "modele/random.hpp"
+#include "parcoursJoueur.hpp"
 #include "plateforme/rendu.hpp"
-#include "support/terminalScripte.hpp"
+#include "support/dossierTemporaire.hpp"
 
 namespace {
 
-void publier(benchmark::State& pEtat, const Trames& pTrames, std::size_t pIndice) {
-  pEtat.counters["octets"] = static_cast<double>(pTrames.octets.at(pIndice));
-  pEtat.counters["octets_naif"] = static_cast<double>(pTrames.naifs.at(pIndice));
-  pEtat.counters["rapport"] = static_cast<double>(pTrames.naifs.at(pIndice)) /
-                              static_cast<double>(pTrames.octets.at(pIndice));
+using plateforme::CapacitesTerminal;
+constexpr CapacitesTerminal XTERM{.effaceEnCouleur = true, .repete = true};
+
+// The screen after each step of the path, once.
+const std::vector<plateforme::Ecran>& vuesDuParcours() {
+  static const std::vector<plateforme::Ecran> vues = [] {
+    DossierTemporaire dossier;
+    for (const char* nom : {"regles.txt", "startScreen.txt"}) {
+      std::filesystem::copy_file(std::filesystem::path(KORVANE_DONNEES) / nom,
+                                 dossier.chemin() / nom);
+    }
+    dossier.ecrireFichier("meilleurs.dat", "");
+    TerminalScripte t;
+    for (const Etape& etape : parcoursJoueur()) {
+      if (!etape.touches.empty()) t.taper(etape.touches);
+    }
+    fixerGraine(1);
+    executerStatut(t, programmePrincipal);
+    return t.vues();
+  }();
+  return vues;
 }
 
-// Views: start screen, menu with entry 1 marked, menu with entry 2 marked.
-Trames tramesMenu() {
-  TerminalScripte t{"x", touches::BAS};
-  fixerGraine(1);
-  executerStatut(t, programmePrincipal);
-  return mesurerTrames(t.vues());
-}
-
-void partiePlacee(Tparam& pParam) {
-  std::srand(7);
-  setParamParDef(pParam);
-  placementAlea(*pParam.joueur2, 4);
-  placementAlea(*pParam.joueur1, 4);
-}
-
-// Views: the game's first screen, then after one move of the aiming cursor.
-std::vector<plateforme::Ecran> vuesCurseur() {
-  Tparam param;
-  partiePlacee(param);
-  TerminalScripte t;
-  // Seed 2 makes the human begin: the first wait is for the human's key.
-  std::srand(2);
-  for (int i = 0; i < 4; ++i) t.taper(touches::DROITE);
-  executer(t, [&] { jouer(param, 0); });
-  return t.vues();
-}
-
-void BM_DeplacementMenu(benchmark::State& pEtat) {
-  Trames trames;
-  for (auto _ : pEtat) trames = tramesMenu();
-  publier(pEtat, trames, 2);
-}
-BENCHMARK(BM_DeplacementMenu)->Iterations(5);
-
-void BM_PremiereTrameMenu(benchmark::State& pEtat) {
-  TerminalScripte t{"x", touches::BAS};
-  executerStatut(t, programmePrincipal);
-  std::string trame;
+// The frame of one step, the terminal showing the steps before. The time is the renderer's for
+// xterm-256color.
+void BM_Etape(benchmark::State& pEtat, std::size_t pEtape) {
+  const auto& vues = vuesDuParcours();
+  plateforme::Rendu avant(XTERM);
+  for (std::size_t i = 0; i < pEtape; ++i) avant.trame(vues.at(i));
   for (auto _ : pEtat) {
-    plateforme::Rendu neuf;
-    trame = neuf.trame(t.vues().at(1));
-    benchmark::DoNotOptimize(trame);
+    plateforme::Rendu rendu = avant;
+    benchmark::DoNotOptimize(rendu.trame(vues.at(pEtape)));
   }
-  pEtat.counters["octets"] = static_cast<double>(trame.size());
+  const std::vector<plateforme::Ecran> jusquIci(
+      vues.begin(), vues.begin() + static_cast<std::ptrdiff_t>(pEtape) + 1);
+  const Trames trames = mesurerTrames(jusquIci);
+  pEtat.counters["octets"] = static_cast<double>(trames.octets.back());
+  pEtat.counters["octets_bce"] = static_cast<double>(trames.effaces.back());
+  pEtat.counters["octets_xterm"] = static_cast<double>(trames.xterm.back());
+  pEtat.counters["octets_ncurses"] = static_cast<double>(trames.ncurses.back());
+  pEtat.counters["octets_naif"] = static_cast<double>(trames.naifs.back());
 }
-BENCHMARK(BM_PremiereTrameMenu);
+BENCHMARK_CAPTURE(BM_Etape, 1_ecran_de_demarrage, 0);
+BENCHMARK_CAPTURE(BM_Etape, 2_menu_principal, ETAPE_MENU);
+BENCHMARK_CAPTURE(BM_Etape, 3_deplacement_menu, 2);
+BENCHMARK_CAPTURE(BM_Etape, 4_ecran_de_placement, ETAPE_PLACEMENT);
+BENCHMARK_CAPTURE(BM_Etape, 5_deplacement_placement, 7);
+BENCHMARK_CAPTURE(BM_Etape, 6_ecran_de_jeu, ETAPE_JEU);
+BENCHMARK_CAPTURE(BM_Etape, 7_deplacement_visee, ETAPE_VISEE);
 
-void BM_DeplacementCurseurJeu(benchmark::State& pEtat) {
-  Trames trames;
-  for (auto _ : pEtat) trames = mesurerTrames(vuesCurseur());
-  publier(pEtat, trames, 1);
-}
-BENCHMARK(BM_DeplacementCurseurJeu)->Iterations(5);
-
-void BM_PremiereTrameJeu(benchmark::State& pEtat) {
-  const auto vues = vuesCurseur();
-  std::string trame;
+// A full frame: the screen drawn on a terminal whose content is unknown, first or after a resize
+// (the renderer showed the screen, then forgot what the terminal holds). The time is the
+// renderer's for xterm-256color.
+void BM_TrameComplete(benchmark::State& pEtat, std::size_t pEtape, bool pApresRedimensionnement) {
+  const plateforme::Ecran& vue = vuesDuParcours().at(pEtape);
   for (auto _ : pEtat) {
-    plateforme::Rendu neuf;
-    trame = neuf.trame(vues.at(0));
-    benchmark::DoNotOptimize(trame);
+    plateforme::Rendu rendu(XTERM);
+    benchmark::DoNotOptimize(rendu.trame(vue));
   }
-  pEtat.counters["octets"] = static_cast<double>(trame.size());
-  pEtat.counters["octets_naif"] = static_cast<double>(plateforme::trameNaive(vues.at(0)).size());
+  auto octets = [&](CapacitesTerminal pCapacites) {
+    plateforme::Rendu rendu(pCapacites);
+    if (pApresRedimensionnement) {
+      rendu.trame(vue);
+      rendu.invalider();
+    }
+    return static_cast<double>(rendu.trame(vue).size());
+  };
+  pEtat.counters["octets"] = octets({});
+  pEtat.counters["octets_bce"] = octets({.effaceEnCouleur = true});
+  pEtat.counters["octets_xterm"] = octets(XTERM);
+  pEtat.counters["octets_naif"] = static_cast<double>(plateforme::trameNaive(vue).size());
+  pEtat.counters["octets_ncurses"] =
+      static_cast<double>(octetsNcurses({vue, vue}, true).at(pApresRedimensionnement ? 1 : 0));
 }
-BENCHMARK(BM_PremiereTrameJeu);
-
-void BM_DeplacementPlacement(benchmark::State& pEtat) {
-  Trames trames;
-  for (auto _ : pEtat) {
-    Tparam param;
-    setParamParDef(param);
-    std::srand(3);
-    // Name, placement by hand, then one move of the first ship.
-    TerminalScripte t{"Marin\r", touches::ENTREE, touches::DROITE, touches::BAS};
-    executer(t, [&] { placerBateau(param); });
-    trames = mesurerTrames(t.vues());
-  }
-  // Views: name prompt, choice screen, placement board, after the move right, after the move down.
-  publier(pEtat, trames, 3);
-}
-BENCHMARK(BM_DeplacementPlacement)->Iterations(5);
+BENCHMARK_CAPTURE(BM_TrameComplete, 1_menu_principal, ETAPE_MENU, false);
+BENCHMARK_CAPTURE(BM_TrameComplete, 2_placement, ETAPE_PLACEMENT, false);
+BENCHMARK_CAPTURE(BM_TrameComplete, 3_jeu, ETAPE_JEU, false);
+BENCHMARK_CAPTURE(BM_TrameComplete, 4_jeu_apres_redimensionnement, ETAPE_VISEE, true);
 
 }  // namespace

@@ -46,6 +46,7 @@ Terminal::Terminal(OptionsTerminal pOptions)
     : changements_(pOptions, tailleActuelle()), entreeTerminal_(::isatty(STDIN_FILENO) != 0) {
   mesurer();
   decodeur_.activerSouris((pOptions & OPTION_SOURIS) != 0);
+  rendu_ = Rendu(capacitesTerminal());  // erase or repeat where the terminal can and it is shorter
   if (entreeTerminal_ && ::tcgetattr(STDIN_FILENO, &reglagesOrigine_) != 0) echec("tcgetattr");
   try {
     faire(Etape::Ecran);

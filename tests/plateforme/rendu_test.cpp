@@ -2,8 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "modele/coniocouleur.hpp"
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
 
+#include "menuPrincipal.hpp"
+#include "modele/coniocouleur.hpp"
+#include "modele/random.hpp"
+#include "support/dossierTemporaire.hpp"
+#include "support/emulateurTerminal.hpp"
+#include "support/joueurAutomatique.hpp"
+#include "support/terminalScripte.hpp"
+
+using plateforme::CapacitesTerminal;
 using plateforme::Ecran;
 using plateforme::Rendu;
 
@@ -127,4 +139,167 @@ TEST(RenduNaif, RepeintChaqueCelluleAChaqueTrame) {
   Ecran e;
   EXPECT_EQ(plateforme::trameNaive(e), plateforme::trameNaive(e));
   EXPECT_GT(plateforme::trameNaive(e).size(), 4950u);
+}
+
+// --- What the terminal can do, from its terminfo entry ---
+
+// Entries from Debian's ncurses-base. A name with no entry, or no TERM, is answered without a
+// word or an exit.
+TEST(CapacitesTerminal, LuesDeLEntreeDeTerm) {
+  struct Cas {
+    const char* term;  // null: unset
+    bool bce;
+    bool rep;
+  };
+  const char* termAvant = std::getenv("TERM");
+  const std::optional<std::string> avant =
+      termAvant != nullptr ? std::optional<std::string>(termAvant) : std::nullopt;
+  auto definirTerm = [](const char* pTerm) {
+    if (pTerm != nullptr) {
+      setenv("TERM", pTerm, 1);
+    } else {
+      unsetenv("TERM");
+    }
+  };
+  for (const Cas& cas : {Cas{"xterm-256color", true, true}, Cas{"linux", true, false},
+                         Cas{"tmux-256color", false, false}, Cas{"pas-un-terminal", false, false},
+                         Cas{nullptr, false, false}}) {
+    definirTerm(cas.term);
+    const CapacitesTerminal lues = plateforme::capacitesTerminal();
+    EXPECT_EQ(lues.effaceEnCouleur, cas.bce) << (cas.term ? cas.term : "unset");
+    EXPECT_EQ(lues.repete, cas.rep) << (cas.term ? cas.term : "unset");
+  }
+  definirTerm(avant ? avant->c_str() : nullptr);
+}
+
+// --- Erasing on a terminal that erases in the background colour ---
+
+namespace {
+
+struct CasEffacement {
+  const char* nom;
+  std::function<void(Ecran&)> avant;  // the screen the terminal already shows
+  std::function<void(Ecran&)> apres;  // the change
+  std::string sansBce;                // frame body written with blanks
+  std::string avecBce;                // frame body with erasing
+};
+
+void texteA(Ecran& e, int x, int y, std::string_view t, int pAttribut = LIGHTGRAY) {
+  e.definirAttribut(pAttribut);
+  e.placerCurseur(x, y);
+  e.ecrire(t);
+  e.definirAttribut(LIGHTGRAY);
+}
+
+std::string blancs(int n) {
+  return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+// A full row that stays, so that erasing the whole screen does not pay for a small change.
+constexpr int LIGNE_FIXE = 40;
+void decor(Ecran& e) {
+  texteA(e, 1, LIGNE_FIXE, std::string(110, 'o'));
+}
+
+const CasEffacement CAS_EFFACEMENT[] = {
+    {"LigneVidee", [](Ecran& e) { texteA(e, 1, 5, std::string(110, 'x')); },
+     [](Ecran& e) { texteA(e, 1, 5, blancs(110)); }, "\x1b[5;1H" + blancs(110), "\x1b[5;1H\x1b[K"},
+    // The cursor stays at the start of the erased run: the cell after it needs a move.
+    {"SuiteAuMilieuDUneLigne", [](Ecran& e) { texteA(e, 1, 5, std::string(40, 'x')); },
+     [](Ecran& e) { texteA(e, 11, 5, blancs(20) + "Z"); }, "\x1b[5;11H" + blancs(20) + "Z",
+     "\x1b[5;11H\x1b[20X\x1b[20CZ"},
+    {"SuiteEnFinDeLigne", [](Ecran& e) { texteA(e, 91, 5, std::string(20, 'x')); },
+     [](Ecran& e) { texteA(e, 91, 5, blancs(20)); }, "\x1b[5;91H" + blancs(20), "\x1b[5;91H\x1b[K"},
+    // The colour is set before the erase, which fills with it.
+    {"SuiteDUneAutreCouleur", [](Ecran&) {},
+     [](Ecran& e) { texteA(e, 11, 5, blancs(20), LIGHTGRAY | BLUE << 4); },
+     "\x1b[5;11H\x1b[44m" + blancs(20), "\x1b[5;11H\x1b[44m\x1b[20X"},
+    // Too short to gain: written as before.
+    {"CourteSuite", [](Ecran& e) { texteA(e, 1, 5, "xyz"); },
+     [](Ecran& e) { texteA(e, 1, 5, blancs(3)); }, "\x1b[5;1H" + blancs(3),
+     "\x1b[5;1H" + blancs(3)},
+    {"EcranEntierVide",
+     [](Ecran& e) {
+       for (int y = 1; y <= 45; ++y) texteA(e, 1, y, "ligne");
+     },
+     [](Ecran& e) { e.effacer(); },
+     [] {
+       std::string s;
+       for (int y = 1; y <= 45; ++y) {
+         s += "\x1b[" + std::to_string(y) + ";1H" + blancs(y == LIGNE_FIXE ? 110 : 5);
+       }
+       return s;
+     }(),
+     "\x1b[2J"},
+    {"RienNeChange", [](Ecran& e) { texteA(e, 1, 5, "x"); }, [](Ecran&) {}, "", ""},
+};
+
+}  // namespace
+
+TEST(RenduEffacement, OctetsExactsAvecEtSansBce) {
+  for (const CasEffacement& cas : CAS_EFFACEMENT) {
+    for (bool bce : {false, true}) {
+      Ecran e;
+      decor(e);
+      cas.avant(e);
+      Rendu r(CapacitesTerminal{.effaceEnCouleur = bce});
+      r.trame(e);
+      cas.apres(e);
+      const std::string& corps = bce ? cas.avecBce : cas.sansBce;
+      EXPECT_EQ(r.trame(e), corps.empty() ? "" : synchro(corps)) << cas.nom << " bce " << bce;
+    }
+  }
+}
+
+TEST(RenduEffacement, PremiereTrameDUnEcranVideEffaceToutEnUneFois) {
+  Ecran e;
+  Rendu r(CapacitesTerminal{.effaceEnCouleur = true});
+  EXPECT_EQ(r.trame(e), synchro("\x1b[37;40m\x1b[2J\x1b[?25l"));
+}
+
+// A run of one character is repeated when that is shorter, over unchanged cells of the same
+// character up to the last changed one; the cursor then stands after the run.
+TEST(RenduRepetition, SuiteDUnMemeCaractere) {
+  Ecran e;
+  texteA(e, 8, 5, "-");
+  Rendu r(CapacitesTerminal{.repete = true});
+  r.trame(e);
+  texteA(e, 1, 5, std::string(20, '-') + "----x");
+  texteA(e, 1, 6, "aaaab");
+  EXPECT_EQ(r.trame(e), synchro("\x1b[5;1H-\x1b[23bx\x1b[6;1Haaaab"));
+}
+
+// A whole game, placed by hand, played to its end and back to the menu, with a repaint now and
+// then as after a resize: the terminal shows each screen exactly, erasing or not.
+TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
+  DossierTemporaire dossier;
+  for (const char* nom : {"regles.txt", "startScreen.txt"}) {
+    std::filesystem::copy_file(std::filesystem::path(KORVANE_DONNEES) / nom,
+                               dossier.chemin() / nom);
+  }
+  dossier.ecrireFichier("meilleurs.dat", "");
+  TerminalScripte t{"x", "\r", "\r", "Marin\r", "\r", "\r"};
+  for (int i = 1; i <= 3; ++i) {
+    for (int d = 0; d < i; ++d) t.taper(touches::DROITE);
+    t.taper("R");
+    t.taper("R");
+    t.taper(touches::ENTREE);
+  }
+  t.repondre(JoueurAutomatique({"x", std::string(touches::BAS), "\r"}));
+  fixerGraine(3);
+  executerStatut(t, programmePrincipal);
+  ASSERT_GT(t.vues().size(), 100u);
+
+  for (CapacitesTerminal capacites :
+       {CapacitesTerminal{}, CapacitesTerminal{true, false}, CapacitesTerminal{true, true},
+        CapacitesTerminal{false, true}}) {
+    Rendu r(capacites);
+    EmulateurTerminal terminal(capacites.effaceEnCouleur);
+    for (std::size_t i = 0; i < t.vues().size(); ++i) {
+      if (i % 17 == 0) r.invalider();
+      terminal.recevoir(r.trame(t.vues()[i]));
+      ASSERT_EQ(terminal.difference(t.vues()[i]), "")
+          << "frame " << i << " bce " << capacites.effaceEnCouleur << " rep " << capacites.repete;
+    }
+  }
 }

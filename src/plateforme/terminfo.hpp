@@ -1,0 +1,17 @@
+#pragma once
+// What the terminal's own description (its terminfo entry, found through TERM) says it can do
+// beyond cursor moves and colours.
+
+namespace plateforme {
+
+struct CapacitesTerminal {
+  // bce: erasing (CSI n X, CSI K, CSI 2 J) fills with the background colour in force.
+  bool effaceEnCouleur = false;
+  // rep, in its ECMA-48 form: CSI n b writes the character just written n more times.
+  bool repete = false;
+};
+
+// Both false when TERM is unset or has no entry. Never prints and never ends the program.
+CapacitesTerminal capacitesTerminal();
+
+}  // namespace plateforme
