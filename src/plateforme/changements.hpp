@@ -18,6 +18,8 @@ enum class Etape { Ecran, Console };
 using OptionsTerminal = unsigned;
 // Mouse presses reported to the game.
 inline constexpr OptionsTerminal OPTION_SOURIS = 1u << 0;
+// No colour selected at all (NO_COLOR): a setting of the renderer, no row of the table.
+inline constexpr OptionsTerminal OPTION_SANS_COULEUR = 1u << 1;
 
 struct TailleTerminal {
   int colonnes;

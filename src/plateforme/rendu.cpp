@@ -44,8 +44,30 @@ void Rendu::allerA(std::string& pSortie, int x, int y) {
   terminalY_ = y;
 }
 
+namespace {
+
+// Bold for a bright foreground, reverse video for a background other than black.
+constexpr int GRAS = 1;
+constexpr int INVERSE = 2;
+int styleSansCouleur(int pAttribut) {
+  return ((pAttribut & 0x08) != 0 ? GRAS : 0) | ((pAttribut & 0xF0) != 0 ? INVERSE : 0);
+}
+
+}  // namespace
+
 void Rendu::changerAttribut(std::string& pSortie, int pAttribut) {
   if (pAttribut == terminalAttribut_) return;
+  if (sansCouleur_) {
+    const int style = styleSansCouleur(pAttribut);
+    if (terminalAttribut_ < 0 || style != styleSansCouleur(terminalAttribut_)) {
+      pSortie += "\x1b[0";
+      if ((style & GRAS) != 0) pSortie += ";1";
+      if ((style & INVERSE) != 0) pSortie += ";7";
+      pSortie += "m";
+    }
+    terminalAttribut_ = pAttribut;
+    return;
+  }
   const bool avantPlan = terminalAttribut_ < 0 || (pAttribut & 0x0F) != (terminalAttribut_ & 0x0F);
   const bool arrierePlan =
       terminalAttribut_ < 0 || (pAttribut & 0xF0) != (terminalAttribut_ & 0xF0);

@@ -19,8 +19,13 @@ int codeAnsiArrierePlan(int pCouleur);
 
 class Rendu {
  public:
-  // Without capacities (the default) every changed cell is written.
-  explicit Rendu(CapacitesTerminal pCapacites = {}) : capacites_(pCapacites) {}
+  // Without capacities (the default) every changed cell is written. Without colour (NO_COLOR)
+  // no colour is ever selected: a cell on a background other than black shows in reverse video,
+  // a bright foreground in bold, and nothing is erased, since an erase would take a colour.
+  explicit Rendu(CapacitesTerminal pCapacites = {}, bool pSansCouleur = false)
+      : capacites_(pCapacites), sansCouleur_(pSansCouleur) {
+    if (sansCouleur_) capacites_.effaceEnCouleur = false;
+  }
 
   // The bytes of one frame; empty when the terminal already shows the screen.
   std::string trame(const Ecran& pEcran);
@@ -59,6 +64,7 @@ class Rendu {
 
   std::array<Cellule, LARGEUR * HAUTEUR> affiche_{};
   CapacitesTerminal capacites_;
+  bool sansCouleur_ = false;
   bool connu_ = false;
   int terminalX_ = 0;  // 0: the terminal's cursor position is not known
   int terminalY_ = 0;

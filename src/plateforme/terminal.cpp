@@ -46,7 +46,9 @@ Terminal::Terminal(OptionsTerminal pOptions)
     : changements_(pOptions, tailleActuelle()), entreeTerminal_(::isatty(STDIN_FILENO) != 0) {
   mesurer();
   decodeur_.activerSouris((pOptions & OPTION_SOURIS) != 0);
-  rendu_ = Rendu(capacitesTerminal());  // erase or repeat where the terminal can and it is shorter
+  rendu_ = Rendu(capacitesTerminal(),
+                 (pOptions & OPTION_SANS_COULEUR) !=
+                     0);  // erase or repeat where the terminal can and it is shorter
   if (entreeTerminal_ && ::tcgetattr(STDIN_FILENO, &reglagesOrigine_) != 0) echec("tcgetattr");
   try {
     faire(Etape::Ecran);

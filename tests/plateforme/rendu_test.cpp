@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <regex>
+#include <vector>
 
 #include "menuPrincipal.hpp"
 #include "modele/coniocouleur.hpp"
@@ -271,13 +273,12 @@ TEST(RenduRepetition, SuiteDUnMemeCaractere) {
 
 // A whole game, placed by hand, played to its end and back to the menu, with a repaint now and
 // then as after a resize: the terminal shows each screen exactly, erasing or not.
-TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
+namespace {
+
+// Every screen a player saw in one whole game: placement by hand, then played to its end.
+std::vector<plateforme::Ecran> vuesDUnePartieEntiere() {
   DossierTemporaire dossier;
-  for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-    std::filesystem::copy_file(std::filesystem::path(KORVANE_DONNEES) / nom,
-                               dossier.chemin() / nom);
-  }
-  dossier.ecrireFichier("meilleurs.dat", "");
+  dossier.preparerDonneesDuJeu();
   TerminalScripte t{"x", "\r", "\r", "Marin\r", "\r", "\r"};
   for (int i = 1; i <= 3; ++i) {
     for (int d = 0; d < i; ++d) t.taper(touches::DROITE);
@@ -288,18 +289,52 @@ TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
   t.repondre(JoueurAutomatique({"x", std::string(touches::BAS), "\r"}));
   fixerGraine(3);
   executerStatut(t, programmePrincipal);
-  ASSERT_GT(t.vues().size(), 100u);
+  return t.vues();
+}
+
+}  // namespace
+
+TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
+  const auto vues = vuesDUnePartieEntiere();
+  ASSERT_GT(vues.size(), 100u);
 
   for (CapacitesTerminal capacites :
        {CapacitesTerminal{}, CapacitesTerminal{true, false}, CapacitesTerminal{true, true},
         CapacitesTerminal{false, true}}) {
     Rendu r(capacites);
     EmulateurTerminal terminal(capacites.effaceEnCouleur);
-    for (std::size_t i = 0; i < t.vues().size(); ++i) {
+    for (std::size_t i = 0; i < vues.size(); ++i) {
       if (i % 17 == 0) r.invalider();
-      terminal.recevoir(r.trame(t.vues()[i]));
-      ASSERT_EQ(terminal.difference(t.vues()[i]), "")
+      terminal.recevoir(r.trame(vues[i]));
+      ASSERT_EQ(terminal.difference(vues[i]), "")
           << "frame " << i << " bce " << capacites.effaceEnCouleur << " rep " << capacites.repete;
     }
   }
+}
+
+// Without colour, a whole game selects no colour at all: every SGR sequence is a reset, bold or
+// reverse video.
+TEST(RenduSansCouleur, UnePartieEntiereNeChoisitAucuneCouleur) {
+  const auto vues = vuesDUnePartieEntiere();
+  Rendu r(CapacitesTerminal{true, true}, true);
+  std::string octets;
+  for (const auto& vue : vues) octets += r.trame(vue);
+  const std::regex sgr("\x1b\\[([0-9;]*)m");
+  int nombre = 0;
+  for (auto it = std::sregex_iterator(octets.begin(), octets.end(), sgr);
+       it != std::sregex_iterator(); ++it, ++nombre) {
+    EXPECT_TRUE(std::regex_match((*it)[1].str(), std::regex("0(;1)?(;7)?"))) << (*it)[1].str();
+  }
+  EXPECT_GT(nombre, 10);
+  // A ship of the placement screen on its colour shows in reverse video, a bright text in bold.
+  Rendu seul(CapacitesTerminal{}, true);
+  plateforme::Ecran e;
+  e.definirAttribut(BLACK | LIGHTRED << 4);
+  e.ecrire(" ");
+  e.definirAttribut(LIGHTCYAN);
+  e.ecrire("a");
+  e.definirAttribut(LIGHTGRAY);
+  e.ecrire("b");
+  const std::string trame = seul.trame(e);
+  EXPECT_NE(trame.find("\x1b[0;7m \x1b[0;1ma\x1b[0mb"), std::string::npos);
 }
