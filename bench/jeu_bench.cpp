@@ -75,13 +75,31 @@ BENCHMARK(BM_PartieAutomatique)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// One turn of the loop: a cursor move right then left, each a full redraw of the game screen.
+// pNombre shots already on the boards, half each, in cell order, short of sinking the last cell
+// of either fleet so that the game goes on.
+void tirsDejaFaits(Tparam& pParam, int pNombre) {
+  int tour = 1;
+  for (TJoueur* tireur : {pParam.joueur1.get(), pParam.joueur2.get()}) {
+    const TJoueur& cible = tireur == pParam.joueur1.get() ? *pParam.joueur2 : *pParam.joueur1;
+    const int epargnee = cible.tabPosBateauJoueur[0];
+    int faits = 0;
+    for (int code = 11; code <= 110 && faits < pNombre / 2; ++code) {
+      if (code == epargnee) continue;
+      tir(*tireur, cible, &tour, code);
+      ++faits;
+    }
+  }
+}
+
+// One turn of the loop: a cursor move right then left, each a full redraw of the game screen,
+// with no shot yet or with 90 shots on the boards.
 void BM_TourDeBoucle(benchmark::State& pEtat) {
   constexpr int TOURS = 400;
   for (auto _ : pEtat) {
     pEtat.PauseTiming();
     Tparam param;
-    partiePlacee(param, 1, 5);
+    partiePlacee(param, 3, 5);
+    tirsDejaFaits(param, static_cast<int>(pEtat.range(0)));
     std::string script;
     for (int i = 0; i < TOURS / 2; ++i) script += "MK";  // right, left, without prefix codes
     TerminalScripte t{script};
@@ -95,6 +113,8 @@ void BM_TourDeBoucle(benchmark::State& pEtat) {
       benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 BENCHMARK(BM_TourDeBoucle)
+    ->Arg(0)
+    ->Arg(90)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

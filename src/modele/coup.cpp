@@ -15,7 +15,9 @@ void marquerCase(TPile& pPile, int pCase, int pMarque) {
   const int nombre = pPile.plateau.nombre[i];
   if (nombre == 0 || (nombre == 1 && pPile.plateau.marque[i] == pMarque)) return;
   for (TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
-    if (c->coup.position == pCase) c->coup.couleur = pMarque;
+    if (c->coup.position != pCase) continue;
+    pPile.plateau.touches += estMarqueDeTouche(pMarque) - estMarqueDeTouche(c->coup.couleur);
+    c->coup.couleur = pMarque;
   }
   pPile.plateau.marque[i] = static_cast<std::uint8_t>(pMarque);
 }

@@ -18,6 +18,7 @@ bool estCodeDuPlateau(int pCode) {
 
 void poser(TPlateauTirs& pPlateau, const TCoup& pCoup) {
   ++pPlateau.longueur;
+  if (estMarqueDeTouche(pCoup.couleur)) ++pPlateau.touches;
   if (!estCodeDuPlateau(pCoup.position)) return;
   const auto i = static_cast<std::size_t>(pCoup.position);
   ++pPlateau.nombre[i];
@@ -38,6 +39,7 @@ void empiler(TPile& pPile, TCoup pCoup) {
 int depiler(TPile& pPile) {
   if (!pPile.debut) return 0;
   const int code = pPile.debut->coup.position;
+  if (estMarqueDeTouche(pPile.debut->coup.couleur)) --pPile.plateau.touches;
   pPile.debut = std::move(pPile.debut->lien);
   --pPile.plateau.longueur;
   if (!estCodeDuPlateau(code)) return 0;

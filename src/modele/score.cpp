@@ -20,15 +20,6 @@ constexpr std::size_t TAILLE_TABLE_MAX = 1000 * TAILLE_SCORE;
 // entered into.
 constexpr int SCORE_PLAFOND = 100;
 
-template <typename Predicat>
-int compterCoups(const TPile& pPile, Predicat pRetenu) {
-  int nombre = 0;
-  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
-    if (pRetenu(c->coup)) ++nombre;
-  }
-  return nombre;
-}
-
 TScore decoderScore(std::span<const std::uint8_t> pEnregistrement) {
   LecteurOctets lecteur(pEnregistrement);
   TScore score;
@@ -68,14 +59,13 @@ int getScore(const TPile& pPile) {
   return SCORE_PLAFOND - getNbTir(pPile);
 }
 
+// Both read the board the stack keeps rather than walk it.
 int getTouche(const TPile& pPile) {
-  return compterCoups(pPile, [](const TCoup& pCoup) {
-    return pCoup.couleur == MARQUE_TOUCHE || pCoup.couleur == MARQUE_COULE;
-  });
+  return pPile.plateau.touches;
 }
 
 int getNbTir(const TPile& pPile) {
-  return compterCoups(pPile, [](const TCoup&) { return true; });
+  return pPile.plateau.longueur;
 }
 
 int getNbScore() {

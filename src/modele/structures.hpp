@@ -56,6 +56,7 @@ struct TPlateauTirs {
   std::array<std::uint8_t, CODE_MAX + 1> nombre{};  // shots at the cell
   std::array<std::uint8_t, CODE_MAX + 1> marque{};  // their mark; 0 for a cell never shot
   int longueur = 0;                                 // shots in the stack
+  int touches = 0;                                  // of them, hits (marked hit or sunk)
   bool operator==(const TPlateauTirs&) const = default;
 };
 
@@ -96,6 +97,9 @@ struct TScore {
 inline constexpr int MARQUE_RATE = 9;
 inline constexpr int MARQUE_TOUCHE = 12;
 inline constexpr int MARQUE_COULE = 7;
+constexpr bool estMarqueDeTouche(int pMarque) {
+  return pMarque == MARQUE_TOUCHE || pMarque == MARQUE_COULE;
+}
 
 // Cell code: column x 10 + row, both 1 to 10, so 11 (row 1, column 1) to 110 (row 10, column 10).
 constexpr int codeCase(int pLigne, int pColonne) {

@@ -30,11 +30,11 @@ std::pair<char32_t, std::size_t> decoderUtf8(std::string_view pOctets) {
 
 // Anything else (wide East Asian characters, combining marks, emoji) would shift the rest of the
 // row on some terminals.
-bool occupeUneCellule(char32_t c) {
-  return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0x2FF) || (c >= 0x370 && c <= 0x52F) ||
-         (c >= 0x1E00 && c <= 0x1FFF) || (c >= 0x2010 && c <= 0x2027) ||
-         (c >= 0x2030 && c <= 0x205E) || (c >= 0x20A0 && c <= 0x20C0) ||
-         (c >= 0x2190 && c <= 0x21FF) || (c >= 0x2500 && c <= 0x25FF);
+bool occupeUneCelluleHorsAscii(char32_t c) {
+  return (c >= 0xA0 && c <= 0x2FF) || (c >= 0x370 && c <= 0x52F) || (c >= 0x1E00 && c <= 0x1FFF) ||
+         (c >= 0x2010 && c <= 0x2027) || (c >= 0x2030 && c <= 0x205E) ||
+         (c >= 0x20A0 && c <= 0x20C0) || (c >= 0x2190 && c <= 0x21FF) ||
+         (c >= 0x2500 && c <= 0x25FF);
 }
 
 std::size_t coupureUtf8(std::string_view pTexte, std::size_t pMax) {

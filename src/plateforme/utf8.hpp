@@ -19,8 +19,13 @@ inline bool estSuiteUtf8(unsigned char pOctet) {
 // invalid sequence, and the number of bytes it uses.
 std::pair<char32_t, std::size_t> decoderUtf8(std::string_view pOctets);
 
-// Code points that every terminal draws in exactly one cell.
-bool occupeUneCellule(char32_t pCaractere);
+// Code points that every terminal draws in exactly one cell. Printable ASCII is decided here, on
+// the path of every character drawn.
+bool occupeUneCelluleHorsAscii(char32_t pCaractere);
+inline bool occupeUneCellule(char32_t pCaractere) {
+  if (pCaractere < 0x80) return pCaractere >= 0x20 && pCaractere < 0x7F;
+  return occupeUneCelluleHorsAscii(pCaractere);
+}
 
 // The length of the longest start of pTexte of at most pMax bytes that does not end inside a
 // valid multi-byte character.
