@@ -68,26 +68,34 @@ int ouvertes(const CarteTirs& pCarte, int pLigne, int pColonne, Direction pDir) 
   return k - 1;
 }
 
-// True when a ship of this length could lie across the open cell, along a row or a column.
-bool bateauPasse(const CarteTirs& pCarte, int pLigne, int pColonne, int pLongueur) {
+// How many ways a ship of this length could lie across the open cell, along a row or a column.
+int placesDuBateau(const CarteTirs& pCarte, int pLigne, int pColonne, int pLongueur) {
+  int places = 0;
   for (const auto [dl, dc] : DIRECTIONS) {
-    const int etendue = 1 + ouvertes(pCarte, pLigne, pColonne, {dl, dc}) +
-                        ouvertes(pCarte, pLigne, pColonne, {-dl, -dc});
-    if (etendue >= pLongueur) return true;
+    const int avant = ouvertes(pCarte, pLigne, pColonne, {-dl, -dc});
+    const int apres = ouvertes(pCarte, pLigne, pColonne, {dl, dc});
+    // The ship's first cell lies from min(avant, L - 1) cells before this one to this one, and
+    // its last cell no further than apres cells after it.
+    const int premier = -std::min(avant, pLongueur - 1);
+    const int dernier = std::min(0, apres - (pLongueur - 1));
+    places += std::max(0, dernier - premier + 1);
   }
-  return false;
+  return places;
 }
 
 // A ship of length L covers one cell of every class of (row + column) mod L, so one class is
-// enough to find it; cells where it cannot lie are skipped.
+// enough to find it; of that class, the cells where it could lie the most ways come first.
 std::vector<int> casesDeChasse(const CarteTirs& pCarte, int pLongueur) {
   std::vector<int> cases;
+  int meilleur = 1;
   for (int l = 1; l <= COTE_CARTE; ++l) {
     for (int c = 1; c <= COTE_CARTE; ++c) {
-      if (estInconnue(pCarte, l, c) && (l + c) % pLongueur == 0 &&
-          bateauPasse(pCarte, l, c, pLongueur)) {
-        cases.push_back(indiceCase(l, c));
-      }
+      if (!estInconnue(pCarte, l, c) || (l + c) % pLongueur != 0) continue;
+      const int places = placesDuBateau(pCarte, l, c, pLongueur);
+      if (places < meilleur) continue;
+      if (places > meilleur) cases.clear();
+      meilleur = places;
+      cases.push_back(indiceCase(l, c));
     }
   }
   return cases;
