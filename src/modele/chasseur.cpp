@@ -44,15 +44,33 @@ std::vector<int> boutsDesLignes(const CarteTirs& pCarte) {
   return cases;
 }
 
-// The open neighbours of the hits not yet sunk.
+bool estPossible(const CarteTirs& pCarte, int pLigne, int pColonne) {
+  return estInconnue(pCarte, pLigne, pColonne) || estTouchee(pCarte, pLigne, pColonne);
+}
+
+// Cells a ship could still take, counted from (l, c) in one direction, the cell itself excluded.
+int libres(const CarteTirs& pCarte, int pLigne, int pColonne, Direction pDir) {
+  int k = 1;
+  while (estPossible(pCarte, pLigne + k * pDir.dLigne, pColonne + k * pDir.dColonne)) ++k;
+  return k - 1;
+}
+
+// The open neighbours of the hits not yet sunk, on the side where a ship through the hit has
+// the most room.
 std::vector<int> voisinsDesTouches(const CarteTirs& pCarte) {
   std::vector<int> cases;
+  int meilleur = 0;
   for (int l = 1; l <= COTE_CARTE; ++l) {
     for (int c = 1; c <= COTE_CARTE; ++c) {
       if (!estTouchee(pCarte, l, c)) continue;
       for (const auto [dl, dc] : DIRECTIONS) {
-        ajouterSiInconnue(pCarte, l - dl, c - dc, cases);
-        ajouterSiInconnue(pCarte, l + dl, c + dc, cases);
+        const int place = 1 + libres(pCarte, l, c, {dl, dc}) + libres(pCarte, l, c, {-dl, -dc});
+        for (const int sens : {-1, 1}) {
+          if (!estInconnue(pCarte, l + sens * dl, c + sens * dc) || place < meilleur) continue;
+          if (place > meilleur) cases.clear();
+          meilleur = place;
+          cases.push_back(indiceCase(l + sens * dl, c + sens * dc));
+        }
       }
     }
   }
