@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {remorqueur},
                    {{44, C}, {45, C}, {46, T}},
                    {},
-                   {36, 56, 47}},
+                   {36, 56}},
         // Only the tug afloat, the smallest: the hunt keeps to cells of (row + column) even.
         CasDeCarte{"chasseurDamierDuPlusPetit",
                    CHASSEUR,
