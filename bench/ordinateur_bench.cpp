@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "controleur/bateau.hpp"
@@ -72,8 +73,8 @@ void BM_Ordinateur(benchmark::State& pEtat) {
       std::accumulate(tirs.begin(), tirs.end(), 0.0) / static_cast<double>(tirs.size());
   std::printf(
       "ordinateur %s n=%d parties=%zu mediane=%d moyenne=%.1f p90=%d max=%d decision_us=%.2f\n",
-      nomNiveau(niveau).data(), n, tirs.size(), rang(tirs, 0.5), moyenne, rang(tirs, 0.9),
-      *std::max_element(tirs.begin(), tirs.end()), rang(mesures.decisions, 0.5));
+      std::string(nomNiveau(niveau)).c_str(), n, tirs.size(), rang(tirs, 0.5), moyenne,
+      rang(tirs, 0.9), *std::max_element(tirs.begin(), tirs.end()), rang(mesures.decisions, 0.5));
   std::fflush(stdout);
 }
 BENCHMARK(BM_Ordinateur)

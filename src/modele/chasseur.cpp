@@ -1,6 +1,7 @@
 #include "modele/chasseur.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,6 +24,11 @@ void ajouterSiInconnue(const CarteTirs& pCarte, int pLigne, int pColonne,
   if (estInconnue(pCarte, pLigne, pColonne)) pCases.push_back(indiceCase(pLigne, pColonne));
 }
 
+void sansDoublons(std::vector<int>& pCases) {
+  std::sort(pCases.begin(), pCases.end());
+  pCases.erase(std::unique(pCases.begin(), pCases.end()), pCases.end());
+}
+
 // The open cells just beyond both ends of every line of two or more hits not yet sunk.
 std::vector<int> boutsDesLignes(const CarteTirs& pCarte) {
   std::vector<int> cases;
@@ -41,57 +47,69 @@ std::vector<int> boutsDesLignes(const CarteTirs& pCarte) {
       }
     }
   }
+  // A cell can end two lines.
+  sansDoublons(cases);
   return cases;
 }
 
-bool estPossible(const CarteTirs& pCarte, int pLigne, int pColonne) {
-  return estInconnue(pCarte, pLigne, pColonne) || estTouchee(pCarte, pLigne, pColonne);
-}
-
-// Cells a ship could still take, counted from (l, c) in one direction, the cell itself excluded.
-int libres(const CarteTirs& pCarte, int pLigne, int pColonne, Direction pDir) {
+// Cells counted from (l, c) in one direction, the cell itself excluded, while they are open, or
+// open or hit when pTouchesComprises: the room a ship has there.
+int enfilade(const CarteTirs& pCarte, int pLigne, int pColonne, Direction pDir,
+             bool pTouchesComprises) {
   int k = 1;
-  while (estPossible(pCarte, pLigne + k * pDir.dLigne, pColonne + k * pDir.dColonne)) ++k;
+  for (;; ++k) {
+    const int l = pLigne + k * pDir.dLigne;
+    const int c = pColonne + k * pDir.dColonne;
+    if (!estInconnue(pCarte, l, c) && !(pTouchesComprises && estTouchee(pCarte, l, c))) break;
+  }
   return k - 1;
 }
+
+// The cells of the highest score offered, in the order offered; none below pPlancher.
+class Meilleures {
+ public:
+  explicit Meilleures(int pPlancher) : score_(pPlancher) {}
+  void proposer(int pIndice, int pScore) {
+    if (pScore < score_) return;
+    if (pScore > score_) cases_.clear();
+    score_ = pScore;
+    cases_.push_back(pIndice);
+  }
+  std::vector<int>& cases() { return cases_; }
+
+ private:
+  int score_;
+  std::vector<int> cases_;
+};
 
 // The open neighbours of the hits not yet sunk, on the side where a ship through the hit has
 // the most room.
 std::vector<int> voisinsDesTouches(const CarteTirs& pCarte) {
-  std::vector<int> cases;
-  int meilleur = 0;
+  Meilleures meilleures(0);
   for (int l = 1; l <= COTE_CARTE; ++l) {
     for (int c = 1; c <= COTE_CARTE; ++c) {
       if (!estTouchee(pCarte, l, c)) continue;
       for (const auto [dl, dc] : DIRECTIONS) {
-        const int place = 1 + libres(pCarte, l, c, {dl, dc}) + libres(pCarte, l, c, {-dl, -dc});
+        const int place =
+            1 + enfilade(pCarte, l, c, {dl, dc}, true) + enfilade(pCarte, l, c, {-dl, -dc}, true);
         for (const int sens : {-1, 1}) {
-          if (!estInconnue(pCarte, l + sens * dl, c + sens * dc) || place < meilleur) continue;
-          if (place > meilleur) cases.clear();
-          meilleur = place;
-          cases.push_back(indiceCase(l + sens * dl, c + sens * dc));
+          if (estInconnue(pCarte, l + sens * dl, c + sens * dc)) {
+            meilleures.proposer(indiceCase(l + sens * dl, c + sens * dc), place);
+          }
         }
       }
     }
   }
-  std::sort(cases.begin(), cases.end());
-  cases.erase(std::unique(cases.begin(), cases.end()), cases.end());
-  return cases;
-}
-
-// Open cells counted from (l, c) in one direction, the cell itself excluded.
-int ouvertes(const CarteTirs& pCarte, int pLigne, int pColonne, Direction pDir) {
-  int k = 1;
-  while (estInconnue(pCarte, pLigne + k * pDir.dLigne, pColonne + k * pDir.dColonne)) ++k;
-  return k - 1;
+  sansDoublons(meilleures.cases());
+  return std::move(meilleures.cases());
 }
 
 // How many ways a ship of this length could lie across the open cell, along a row or a column.
 int placesDuBateau(const CarteTirs& pCarte, int pLigne, int pColonne, int pLongueur) {
   int places = 0;
   for (const auto [dl, dc] : DIRECTIONS) {
-    const int avant = ouvertes(pCarte, pLigne, pColonne, {-dl, -dc});
-    const int apres = ouvertes(pCarte, pLigne, pColonne, {dl, dc});
+    const int avant = enfilade(pCarte, pLigne, pColonne, {-dl, -dc}, false);
+    const int apres = enfilade(pCarte, pLigne, pColonne, {dl, dc}, false);
     // The ship's first cell lies from min(avant, L - 1) cells before this one to this one, and
     // its last cell no further than apres cells after it.
     const int premier = -std::min(avant, pLongueur - 1);
@@ -104,19 +122,15 @@ int placesDuBateau(const CarteTirs& pCarte, int pLigne, int pColonne, int pLongu
 // A ship of length L covers one cell of every class of (row + column) mod L, so one class is
 // enough to find it; of that class, the cells where it could lie the most ways come first.
 std::vector<int> casesDeChasse(const CarteTirs& pCarte, int pLongueur) {
-  std::vector<int> cases;
-  int meilleur = 1;
+  Meilleures meilleures(1);
   for (int l = 1; l <= COTE_CARTE; ++l) {
     for (int c = 1; c <= COTE_CARTE; ++c) {
-      if (!estInconnue(pCarte, l, c) || (l + c) % pLongueur != 0) continue;
-      const int places = placesDuBateau(pCarte, l, c, pLongueur);
-      if (places < meilleur) continue;
-      if (places > meilleur) cases.clear();
-      meilleur = places;
-      cases.push_back(indiceCase(l, c));
+      if (estInconnue(pCarte, l, c) && (l + c) % pLongueur == 0) {
+        meilleures.proposer(indiceCase(l, c), placesDuBateau(pCarte, l, c, pLongueur));
+      }
     }
   }
-  return cases;
+  return std::move(meilleures.cases());
 }
 
 }  // namespace
