@@ -23,12 +23,13 @@ namespace {
 constexpr NiveauOrdinateur NIVEAUX[] = {NiveauOrdinateur::hasard, NiveauOrdinateur::chasseur,
                                         NiveauOrdinateur::expert};
 
-// Every level but hasard, which the tests below do not want changed, is undone after each test.
+// The run's level goes back to hasard after each test: every other test plays the default game.
 class AvecNiveau : public testing::Test {
  protected:
   void TearDown() override { definirNiveauOrdinateur(NiveauOrdinateur::hasard); }
 };
 
+// n ships of each type, both fleets laid by the game's random placement from this seed.
 void flottesAuHasard(Tparam& pParam, int pN, unsigned pGraine) {
   std::srand(pGraine);
   newTParam(pN, pParam);
