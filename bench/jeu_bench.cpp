@@ -15,25 +15,11 @@
 
 #include "controleur/bateau.hpp"
 #include "controleur/jeu.hpp"
+#include "mesures.hpp"
 #include "modele/parametre.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace {
-
-void partiePlacee(Tparam& pParam, int pN, unsigned pGraine) {
-  std::srand(pGraine);
-  libererParam(pParam);
-  newTParam(pN, pParam);
-  const EType types[] = {remorqueur, porteAvion, sousMarin, cargot};
-  int id = 0;
-  for (int joueur = 0; joueur < 2; ++joueur) {
-    for (EType type : types) {
-      for (int k = 0; k < pN; ++k) setIemeInfoBateauTParam(id++, pParam, "b", 1, type);
-    }
-  }
-  placementAlea(*pParam.joueur2, 4 * pN);
-  placementAlea(*pParam.joueur1, 4 * pN);
-}
 
 // The human fires at every cell in a seeded random order: from (1, 1), where every human turn
 // starts, arrows to the cell, then Enter.

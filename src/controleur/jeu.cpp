@@ -35,6 +35,8 @@ constexpr std::string_view SAUVEGARDE_RATEE = "Une erreur est survenue. Sauvegar
 constexpr std::string_view QUESTION_QUITTER =
     "Voulez-vous vraiment quitter? La partie est perdue sans sauvegarde.";
 
+NiveauOrdinateur niveauDuRun = NiveauOrdinateur::hasard;
+
 struct Partie {
   Tparam& param;
   int joueurTour = 0;
@@ -152,10 +154,18 @@ void coupHumain(Partie& pPartie) {
   }
 }
 
-// The computer may pick a cell it already shot; the refusal costs it one turn of the loop.
+// At hasard the computer may pick a cell it already shot; the refusal costs it one turn of the
+// loop. The other levels read the marks and sunk flags that this turn's redraw brought up to date.
 void coupOrdinateur(Partie& pPartie) {
-  pPartie.curseurX = nombreAleatoire(1, TAILLE_GRILLE);
-  pPartie.curseurY = nombreAleatoire(1, TAILLE_GRILLE);
+  if (niveauDuRun == NiveauOrdinateur::hasard) {
+    pPartie.curseurX = nombreAleatoire(1, TAILLE_GRILLE);
+    pPartie.curseurY = nombreAleatoire(1, TAILLE_GRILLE);
+  } else {
+    const int code = choisirTir(niveauDuRun, *pPartie.param.joueur2->pileCoup,
+                                pPartie.param.joueur1->mBateauxDuJoueur);
+    pPartie.curseurX = colonneDeCode(code);
+    pPartie.curseurY = ligneDeCode(code);
+  }
   tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour,
       codeCase(pPartie.curseurY, pPartie.curseurX));
   pPartie.curseurX = 1;
@@ -204,6 +214,14 @@ int nbTirs(const Tparam& pParam) {
 }
 
 }  // namespace
+
+void definirNiveauOrdinateur(NiveauOrdinateur pNiveau) {
+  niveauDuRun = pNiveau;
+}
+
+NiveauOrdinateur niveauOrdinateur() {
+  return niveauDuRun;
+}
 
 int jouer(Tparam& pParam, int estReprise) {
   Partie partie{pParam};

@@ -1,6 +1,7 @@
 #pragma once
 // One game: turns, aiming, shots, undo, save and quit.
 
+#include "modele/ordinateur.hpp"
 #include "modele/structures.hpp"
 
 int jouer(Tparam& pParam, int estReprise);
@@ -11,3 +12,6 @@ int estGagne(const Tparam& pParam);
 // Undo on the human's turn: the last exchange, or the computer's only shot. Never pops an empty
 // stack; leaves *pTour at pParam.aCommence + the shots left. Blanks both boards for the redraw.
 void annulerCoup(Tparam& pParam, int* pTour);
+// The computer's level for every game of the run, new or resumed; hasard until set.
+void definirNiveauOrdinateur(NiveauOrdinateur pNiveau);
+NiveauOrdinateur niveauOrdinateur();
