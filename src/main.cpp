@@ -1,7 +1,9 @@
 // KORVANE: a game of hidden fleets for the terminal.
 
 #include <exception>
+#include <iostream>
 
+#include "ligneCommande.hpp"
 #include "menuPrincipal.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/terminal.hpp"
@@ -10,7 +12,10 @@ namespace {
 constexpr int STATUT_ERREUR_INTERNE = 5;
 }  // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+  // Before the terminal is touched: help, version and bad options leave it as it was.
+  const Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
+  if (lancement.statutSortie) return *lancement.statutSortie;
   plateforme::Terminal terminal;
   plateforme::SessionConsole session(terminal);
   int statut = 0;
