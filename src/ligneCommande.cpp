@@ -74,12 +74,16 @@ void reinitialiserGetopt() {
   opterr = 0;  // the messages are ours
 }
 
-// Names the argument getopt refused: a long option as written, a short one by its letter.
-std::string argumentRefuse(int pCode, const std::vector<char*>& pArgv, int pArgc) {
+// Names the argument getopt refused: a long option as written, a short one by its letter. A long
+// option leaves optopt at 0 or at its own code; an unknown letter leaves that letter.
+std::string argumentRefuse(int pCode, const std::vector<char*>& pArgv, int pArgc,
+                           const std::string& pCourtes) {
   const int rang = optind - 1;
   const std::string_view mot = rang >= 1 && rang < pArgc ? pArgv[rang] : "";
-  const bool court = !mot.starts_with("--");
-  const std::string nom = court ? std::string("-") + static_cast<char>(optopt) : std::string(mot);
+  const bool connu = optopt == 0 || optopt >= PREMIER_CODE_LONG ||
+                     pCourtes.find(static_cast<char>(optopt)) != std::string::npos;
+  const bool long_ = mot.starts_with("--") && connu;
+  const std::string nom = long_ ? std::string(mot) : std::string("-") + static_cast<char>(optopt);
   if (pCode == ':') return "option '" + nom + "' needs a value";
   return "invalid option '" + nom + "'";
 }
@@ -110,7 +114,7 @@ Passe lireArguments(const std::vector<std::string_view>& pArguments,
   int code = 0;
   while ((code = getopt_long(argc, argv.data(), courtes.c_str(), longues.data(), nullptr)) != -1) {
     if (code == '?' || code == ':') {
-      passe.erreur = argumentRefuse(code, argv, argc);
+      passe.erreur = argumentRefuse(code, argv, argc, courtes.substr(2));
       return passe;
     }
     for (std::size_t i = 0; i < pTable.size(); ++i) {

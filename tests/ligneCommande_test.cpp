@@ -44,6 +44,10 @@ struct CasLigne {
   std::string erreur;  // first line on standard error, "" when nothing is written there
 };
 
+void PrintTo(const CasLigne& pCas, std::ostream* pFlux) {
+  for (std::string_view a : pCas.arguments) *pFlux << a << ' ';
+}
+
 class LigneDuJeu : public ::testing::TestWithParam<CasLigne> {};
 
 TEST_P(LigneDuJeu, StatutEtFlux) {
@@ -68,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasLigne{{"-V"}, 0, "korvane " KORVANE_VERSION, ""},
                       CasLigne{{"--bidon"}, 2, "", "korvane: invalid option '--bidon'"},
                       CasLigne{{"-x"}, 2, "", "korvane: invalid option '-x'"},
+                      CasLigne{{"--version", "-xV"}, 2, "", "korvane: invalid option '-x'"},
                       CasLigne{{"--help=3"}, 2, "", "korvane: invalid option '--help=3'"},
                       CasLigne{{"partie"}, 2, "", "korvane: unexpected argument 'partie'"},
                       CasLigne{{"--", "--help"}, 2, "", "korvane: unexpected argument '--help'"},
