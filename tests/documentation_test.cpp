@@ -3,12 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -17,17 +12,13 @@
 #include <gtest/gtest.h>
 
 #include "ligneCommande.hpp"
+#include "support/shell.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path RACINE = KORVANE_RACINE;
-
-std::string lire(const fs::path& pChemin) {
-  std::ifstream f(pChemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 bool estLigneDeTableau(const std::string& pLigne) {
   return pLigne.starts_with("|");
@@ -83,7 +74,7 @@ std::string joindre(const std::vector<std::string>& pFautes) {
 
 TEST(Markdown, LesDocumentsDuDepotSontBienFormes) {
   for (const char* nom : {"README.md", "CHANGELOG.md"}) {
-    const std::string texte = lire(RACINE / nom);
+    const std::string texte = lireFichier(RACINE / nom);
     ASSERT_FALSE(texte.empty()) << nom;
     EXPECT_EQ(joindre(fautesMarkdown(texte)), "") << nom;
   }
@@ -103,24 +94,6 @@ TEST(Markdown, ReconnaitLeTexteQuUnFormateurDeCodeAAbime) {
 }
 
 // --- The manual page ---
-
-std::string sortieDe(const std::string& pCommande) {
-  struct Fermeture {
-    void operator()(std::FILE* f) const { pclose(f); }
-  };
-  std::unique_ptr<std::FILE, Fermeture> tube(popen(pCommande.c_str(), "r"));
-  std::string sortie;
-  std::array<char, 4096> tampon{};
-  std::size_t lus = 0;
-  while (tube && (lus = std::fread(tampon.data(), 1, tampon.size(), tube.get())) > 0) {
-    sortie.append(tampon.data(), lus);
-  }
-  return sortie;
-}
-
-bool disponible(const std::string& pProgramme) {
-  return std::system(("command -v " + pProgramme + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 TEST(PageDeManuel, SansAvertissementDesLinters) {
   const std::string page = (RACINE / "man/korvane.6").string();
@@ -144,8 +117,8 @@ TEST(PageDeManuel, SansAvertissementDesLinters) {
 
 // An option added to the command line is described where players look for it.
 TEST(PageDeManuel, EtLeReadmeDecriventChaqueOption) {
-  const std::string page = lire(RACINE / "man/korvane.6");
-  const std::string readme = lire(RACINE / "README.md");
+  const std::string page = lireFichier(RACINE / "man/korvane.6");
+  const std::string readme = lireFichier(RACINE / "README.md");
   for (const DescriptionOption& o : optionsDuJeu()) {
     EXPECT_NE(page.find(std::string("\\-\\-") + o.nomLong), std::string::npos) << o.nomLong;
     EXPECT_NE(readme.find(std::string("`--") + o.nomLong), std::string::npos) << o.nomLong;

@@ -8,12 +8,8 @@
 
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,39 +18,11 @@
 
 #include "support/dossierTemporaire.hpp"
 #include "support/octets.hpp"
+#include "support/shell.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string guillemets(const std::string& pTexte) {
-  std::string resultat = "'";
-  for (char c : pTexte) resultat += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return resultat + "'";
-}
-
-std::string sortieDe(const std::string& pCommande) {
-  struct Fermeture {
-    void operator()(std::FILE* f) const { pclose(f); }
-  };
-  std::unique_ptr<std::FILE, Fermeture> tube(popen(pCommande.c_str(), "r"));
-  std::string sortie;
-  std::array<char, 4096> tampon{};
-  std::size_t lus = 0;
-  while (tube && (lus = std::fread(tampon.data(), 1, tampon.size(), tube.get())) > 0) {
-    sortie.append(tampon.data(), lus);
-  }
-  return sortie;
-}
-
-std::string lire(const fs::path& pChemin) {
-  std::ifstream f(pChemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-bool disponible(const std::string& pProgramme) {
-  return std::system(("command -v " + pProgramme + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 // --- The command line under a pseudo-terminal: whatever it prints, never an escape sequence ---
 
@@ -169,7 +137,8 @@ TEST_F(CommandeInstallee, PrepareLeDossierDuJoueurPuisLeGardeAuDeuxiemeLancement
   lancer();
   ASSERT_TRUE(attendreTexte("Appuyez sur une touche pour commencer"));
   for (const std::string texte : {"regles.txt", "startScreen.txt"}) {
-    EXPECT_EQ(racine_.lireFichier(donnees_ + texte), lire(fs::path(KORVANE_DONNEES) / texte));
+    EXPECT_EQ(racine_.lireFichier(donnees_ + texte),
+              lireFichier(fs::path(KORVANE_DONNEES) / texte));
   }
   EXPECT_TRUE(racine_.existe(donnees_ + "meilleurs.dat"));
   EXPECT_EQ(racine_.lireFichier(donnees_ + "meilleurs.dat"), "");
