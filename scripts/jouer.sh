@@ -1,14 +1,12 @@
 #!/bin/sh
-# Builds the game if needed and plays it in the player's data folder, where the rules, the start
-# screen, the saved game and the best scores live across rebuilds.
+# Builds the game (only the game: the test tools are not needed to play), installs it inside its
+# build folder and runs the installed `korvane` command, which prepares the player's data folder
+# and plays there: the same preparation as an installed game, so saves and scores outlive rebuilds.
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$racine" -B "$racine/build" >/dev/null
-cmake --build "$racine/build" --target korvane -j2 >/dev/null
-dossier="${XDG_DATA_HOME:-$HOME/.local/share}/korvane"
-mkdir -p "$dossier"
-cp "$racine/data/regles.txt" "$racine/data/startScreen.txt" "$dossier/"
-# The game records wins only into an existing table: start with an empty one.
-[ -e "$dossier/meilleurs.dat" ] || : >"$dossier/meilleurs.dat"
-cd "$dossier"
-exec "$racine/build/korvane"
+construction=$racine/build-jeu
+echo "Compilation de KORVANE..."
+cmake -S "$racine" -B "$construction" -DKORVANE_TESTS=OFF -DKORVANE_BENCH=OFF >/dev/null
+cmake --build "$construction" -j2
+cmake --install "$construction" --prefix "$construction/installe" >/dev/null
+exec "$construction/installe/bin/korvane" "$@"

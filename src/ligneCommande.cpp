@@ -1,0 +1,297 @@
+#include "ligneCommande.hpp"
+
+#include <fcntl.h>
+#include <getopt.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#ifndef KORVANE_VERSION
+#error "KORVANE_VERSION comes from the build (the project's version)"
+#endif
+
+namespace {
+
+constexpr std::string_view NOM = "korvane";
+// An options file is a few lines; anything larger is not one.
+constexpr off_t TAILLE_MAX_FICHIER = 64 * 1024;
+// getopt's value for a long option without a short name: its row, past every character.
+constexpr int PREMIER_CODE_LONG = 256;
+
+bool niveau(Options& pOptions, std::string_view pValeur) {
+  const auto lu = niveauDeNom(pValeur);
+  if (lu) pOptions.niveau = *lu;
+  return lu.has_value();
+}
+
+constexpr std::array<DescriptionOption, 8> OPTIONS{{
+    {"help", 'h', nullptr, "print this help and exit", RoleOption::aide, nullptr},
+    {"version", 'V', nullptr, "print the version and exit", RoleOption::version, nullptr},
+    {"marques", '\0', nullptr, "marks readable without colour: . X #, ship initials",
+     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.marques = true; }},
+    {"souris", '\0', nullptr, "use the mouse to fire, choose, place and turn ships",
+     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.souris = true; }},
+    {"devoiler", '\0', nullptr, "show the computer's fleet when a game ends", RoleOption::reglage,
+     [](Options& o, std::string_view) { return o.jeu.devoiler = true; }},
+    {"garder-curseur", '\0', nullptr, "keep the aiming cursor on the last cell fired at",
+     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.garderCurseur = true; }},
+    {"moderne", '\0', nullptr, "all four options above", RoleOption::reglage,
+     [](Options& o, std::string_view) {
+       o.jeu.marques = o.jeu.souris = o.jeu.devoiler = o.jeu.garderCurseur = true;
+       return true;
+     }},
+    {"ordinateur", '\0', "NIVEAU", "computer level: hasard (default), chasseur, expert",
+     RoleOption::reglage, niveau},
+}};
+
+constexpr std::string_view SUITE_USAGE = R"(
+Options may also stand one a line in ${XDG_CONFIG_HOME:-$HOME/.config}/korvane/options
+(blank lines and # comments allowed); that file is read first, the command line adds to it.
+
+Files, in the working directory (the installed command runs the game in
+${XDG_DATA_HOME:-$HOME/.local/share}/korvane and prepares them there):
+  startScreen.txt     the start screen
+  regles.txt          the rules
+  save.dat            the saved game
+  meilleurs.dat       the best scores; must exist, even empty, for wins to be recorded
+
+Exit status:
+  0       "Quitter" in the main menu, or help and version shown
+  1       the start screen or the rules could not be read
+  2       a bad option
+  3       "Afficher les regles" without regles.txt
+  4       the keyboard input ended
+  5       an internal error
+  128+n   ended by signal n, the terminal restored first
+)";
+
+// An option met on the command line or in the file, with its value.
+struct Rencontre {
+  const DescriptionOption* option;
+  std::string valeur;
+};
+
+struct Passe {
+  std::vector<Rencontre> rencontres;
+  std::string erreur;  // empty when the arguments are all understood
+};
+
+int codeGetopt(const DescriptionOption& pOption, std::size_t pRang) {
+  return pOption.nomCourt != '\0' ? pOption.nomCourt : PREMIER_CODE_LONG + static_cast<int>(pRang);
+}
+
+void reinitialiserGetopt() {
+#if defined(__APPLE__) || defined(__FreeBSD__) || defined(__OpenBSD__) || defined(__NetBSD__)
+  optreset = 1;
+  optind = 1;
+#else
+  optind = 0;  // glibc: a full reset, as if no parse had happened
+#endif
+  opterr = 0;  // the messages are ours
+}
+
+// Names the argument getopt refused: a long option as written, a short one by its letter. A long
+// option leaves optopt at 0 or at its own code; an unknown letter leaves that letter.
+std::string argumentRefuse(int pCode, const std::vector<char*>& pArgv, int pArgc,
+                           const std::string& pCourtes) {
+  const int rang = optind - 1;
+  const std::string_view mot = rang >= 1 && rang < pArgc ? pArgv[rang] : "";
+  const bool connu = optopt == 0 || optopt >= PREMIER_CODE_LONG ||
+                     pCourtes.find(static_cast<char>(optopt)) != std::string::npos;
+  const bool long_ = mot.starts_with("--") && connu;
+  const std::string nom = long_ ? std::string(mot) : std::string("-") + static_cast<char>(optopt);
+  if (pCode == ':') return "option '" + nom + "' needs a value";
+  return "invalid option '" + nom + "'";
+}
+
+// One getopt pass over the arguments (the first being the program's name).
+Passe lireArguments(const std::vector<std::string_view>& pArguments,
+                    std::span<const DescriptionOption> pTable) {
+  std::vector<std::string> copies(pArguments.begin(), pArguments.end());
+  std::vector<char*> argv;
+  for (std::string& copie : copies) argv.push_back(copie.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(copies.size());
+
+  // '+': stop at the first word that is not an option, so that it is reported, not reordered;
+  // ':': tell a missing value from an unknown option.
+  std::string courtes = "+:";
+  std::vector<option> longues;
+  for (std::size_t i = 0; i < pTable.size(); ++i) {
+    const DescriptionOption& o = pTable[i];
+    if (o.nomCourt != '\0') courtes += std::string(1, o.nomCourt) + (o.argument ? ":" : "");
+    longues.push_back(
+        {o.nomLong, o.argument ? required_argument : no_argument, nullptr, codeGetopt(o, i)});
+  }
+  longues.push_back({nullptr, 0, nullptr, 0});
+
+  Passe passe;
+  reinitialiserGetopt();
+  int code = 0;
+  while ((code = getopt_long(argc, argv.data(), courtes.c_str(), longues.data(), nullptr)) != -1) {
+    if (code == '?' || code == ':') {
+      passe.erreur = argumentRefuse(code, argv, argc, courtes.substr(2));
+      return passe;
+    }
+    for (std::size_t i = 0; i < pTable.size(); ++i) {
+      if (codeGetopt(pTable[i], i) == code) {
+        passe.rencontres.push_back({&pTable[i], optarg ? optarg : ""});
+      }
+    }
+  }
+  if (optind < argc) passe.erreur = "unexpected argument '" + copies[optind] + "'";
+  return passe;
+}
+
+enum class EtatFichier { absent, illisible, lu };
+
+// Never blocks on a FIFO or a device and never swallows a huge file: a regular file of a few
+// kilobytes, or nothing.
+EtatFichier lireFichier(const std::filesystem::path& pChemin, std::string& pContenu) {
+  const int fd = ::open(pChemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return errno == ENOENT || errno == ENOTDIR ? EtatFichier::absent : EtatFichier::illisible;
+  struct Fermeture {
+    int fd;
+    ~Fermeture() { ::close(fd); }
+  } fermeture{fd};
+  struct stat etat {};
+  if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode) || etat.st_size > TAILLE_MAX_FICHIER) {
+    return EtatFichier::illisible;
+  }
+  std::array<char, 4096> tampon{};
+  for (;;) {
+    const ssize_t lus = ::read(fd, tampon.data(), tampon.size());
+    if (lus < 0 && errno == EINTR) continue;
+    if (lus < 0) return EtatFichier::illisible;
+    if (lus == 0) return EtatFichier::lu;
+    pContenu.append(tampon.data(), static_cast<std::size_t>(lus));
+    if (pContenu.size() > static_cast<std::size_t>(TAILLE_MAX_FICHIER)) {
+      return EtatFichier::illisible;
+    }
+  }
+}
+
+std::string_view sansBlancs(std::string_view pLigne) {
+  constexpr std::string_view BLANCS = " \t\r";
+  const auto debut = pLigne.find_first_not_of(BLANCS);
+  if (debut == std::string_view::npos) return {};
+  return pLigne.substr(debut, pLigne.find_last_not_of(BLANCS) - debut + 1);
+}
+
+// Applies the file's options; false after writing the one line that names the fault.
+bool lireFichierOptions(const std::filesystem::path& pChemin,
+                        std::span<const DescriptionOption> pTable, Options& pOptions,
+                        std::ostream& pErreur) {
+  if (pChemin.empty()) return true;
+  std::string contenu;
+  const EtatFichier etat = lireFichier(pChemin, contenu);
+  if (etat == EtatFichier::absent) return true;
+  if (etat == EtatFichier::illisible) {
+    pErreur << NOM << ": " << pChemin.string() << ": cannot be read as an options file\n";
+    return false;
+  }
+  std::string_view reste = contenu;
+  for (int numero = 1; !reste.empty(); ++numero) {
+    const auto fin = reste.find('\n');
+    const std::string_view ligne = sansBlancs(reste.substr(0, fin));
+    reste = fin == std::string_view::npos ? std::string_view{} : reste.substr(fin + 1);
+    if (ligne.empty() || ligne.front() == '#') continue;
+    // "marques" and "--marques" both name the option.
+    const std::string mot = ligne.front() == '-' ? std::string(ligne) : "--" + std::string(ligne);
+    const Passe passe = lireArguments({NOM, mot}, pTable);
+    const bool valable =
+        passe.erreur.empty() && passe.rencontres.size() == 1 &&
+        passe.rencontres[0].option->role == RoleOption::reglage &&
+        passe.rencontres[0].option->appliquer(pOptions, passe.rencontres[0].valeur);
+    if (!valable) {
+      pErreur << NOM << ": " << pChemin.string() << ":" << numero << ": invalid option '" << ligne
+              << "'\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+Lancement refuser(const std::string& pMessage, std::span<const DescriptionOption> pTable,
+                  std::ostream& pErreur) {
+  pErreur << NOM << ": " << pMessage << "\n";
+  ecrireUsage(pErreur, pTable);
+  return {STATUT_OPTION_INVALIDE, {}};
+}
+
+}  // namespace
+
+std::span<const DescriptionOption> optionsDuJeu() {
+  return OPTIONS;
+}
+
+std::filesystem::path cheminFichierOptions() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const char* maison = std::getenv("HOME");
+  std::filesystem::path dossier;
+  // The convention ignores a relative path there.
+  if (config && config[0] == '/') {
+    dossier = config;
+  } else if (maison && *maison) {
+    dossier = std::filesystem::path(maison) / ".config";
+  } else {
+    return {};
+  }
+  return dossier / "korvane" / "options";
+}
+
+void ecrireUsage(std::ostream& pFlux, std::span<const DescriptionOption> pTable) {
+  constexpr std::size_t COLONNE_AIDE = 28;
+  pFlux << "Usage: " << NOM << " [OPTION]...\n"
+        << "Play KORVANE, a game of hidden fleets against the computer, in a terminal of at\n"
+        << "least 110 columns by 45 rows.\n\nOptions:\n";
+  for (const DescriptionOption& o : pTable) {
+    std::string gauche = o.nomCourt != '\0' ? std::string("  -") + o.nomCourt + ", " : "      ";
+    gauche += std::string("--") + o.nomLong;
+    if (o.argument) gauche += std::string("=") + o.argument;
+    gauche.resize(std::max(gauche.size() + 1, COLONNE_AIDE), ' ');
+    pFlux << gauche << o.aide << "\n";
+  }
+  pFlux << SUITE_USAGE;
+}
+
+Lancement analyserLancement(const std::vector<std::string_view>& pArguments,
+                            const std::filesystem::path& pFichierOptions,
+                            std::span<const DescriptionOption> pTable, std::ostream& pSortie,
+                            std::ostream& pErreur) {
+  const Passe passe = lireArguments(pArguments, pTable);
+  if (!passe.erreur.empty()) return refuser(passe.erreur, pTable, pErreur);
+  for (const Rencontre& r : passe.rencontres) {
+    if (r.option->role == RoleOption::aide) {
+      ecrireUsage(pSortie, pTable);
+      return {0, {}};
+    }
+    if (r.option->role == RoleOption::version) {
+      pSortie << NOM << " " << KORVANE_VERSION << "\n";
+      return {0, {}};
+    }
+  }
+  Lancement lancement;
+  if (!lireFichierOptions(pFichierOptions, pTable, lancement.options, pErreur)) {
+    return {STATUT_OPTION_INVALIDE, {}};
+  }
+  for (const Rencontre& r : passe.rencontres) {
+    if (!r.option->appliquer(lancement.options, r.valeur)) {
+      return refuser("invalid value '" + r.valeur + "' for --" + r.option->nomLong, pTable,
+                     pErreur);
+    }
+  }
+  return lancement;
+}
+
+Lancement analyserLancement(int argc, char* argv[], std::ostream& pSortie, std::ostream& pErreur) {
+  std::vector<std::string_view> arguments(argv, argv + argc);
+  if (arguments.empty()) arguments.push_back(NOM);
+  return analyserLancement(arguments, cheminFichierOptions(), optionsDuJeu(), pSortie, pErreur);
+}
