@@ -97,26 +97,26 @@ std::string SessionTmux::ecran(bool pCouleurs) {
   return tmux(std::string("capture-pane -p ") + (pCouleurs ? "-e " : "") + "-t jeu");
 }
 
-bool SessionTmux::attendreTexte(const std::string& pTexte, std::chrono::seconds pDelai) {
+bool attendreQue(const std::function<bool()>& pCondition, std::chrono::seconds pDelai) {
   const auto limite = std::chrono::steady_clock::now() + pDelai;
   while (std::chrono::steady_clock::now() < limite) {
-    if (ecran().find(pTexte) != std::string::npos) return true;
+    if (pCondition()) return true;
     patienter();
   }
   return false;
 }
 
+bool SessionTmux::attendreTexte(const std::string& pTexte, std::chrono::seconds pDelai) {
+  return attendreQue([&] { return ecran().find(pTexte) != std::string::npos; }, pDelai);
+}
+
 std::optional<int> SessionTmux::attendreStatut(std::chrono::seconds pDelai) {
-  const auto limite = std::chrono::steady_clock::now() + pDelai;
-  while (std::chrono::steady_clock::now() < limite) {
-    // The status is complete once the line after it is there too.
-    if (std::filesystem::exists(dossier_ / ".stty-apres")) {
-      patienter();
-      return std::stoi(lire(dossier_ / ".statut"));
-    }
-    patienter();
+  // The status is complete once the line after it is there too.
+  if (!attendreQue([&] { return std::filesystem::exists(dossier_ / ".stty-apres"); }, pDelai)) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  patienter();
+  return std::stoi(lire(dossier_ / ".statut"));
 }
 
 bool SessionTmux::sttyRestaure() const {
@@ -129,12 +129,8 @@ bool SessionTmux::ecranPrincipal() const {
 }
 
 bool SessionTmux::attendreOctets(const std::string& pOctets, std::chrono::seconds pDelai) const {
-  const auto limite = std::chrono::steady_clock::now() + pDelai;
-  while (std::chrono::steady_clock::now() < limite) {
-    if (lire(dossier_ / ".octets").find(pOctets) != std::string::npos) return true;
-    patienter();
-  }
-  return false;
+  return attendreQue([&] { return lire(dossier_ / ".octets").find(pOctets) != std::string::npos; },
+                     pDelai);
 }
 
 int SessionTmux::pidJeu() const {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,11 @@ class SessionTmux {
   std::filesystem::path dossier_;
   std::string socket_;
 };
+
+// Asks pCondition again every few milliseconds until it holds; false after the time-out. The one
+// way tests wait for a real program: for what it shows, never for a fixed time.
+bool attendreQue(const std::function<bool()>& pCondition,
+                 std::chrono::seconds pDelai = std::chrono::seconds{20});
 
 // Shell quoting for one argument.
 std::string citer(const std::string& pTexte);

@@ -106,10 +106,7 @@ class SortieExpliquee : public ::testing::TestWithParam<CasSortie> {};
 TEST_P(SortieExpliquee, UneLigneSurLaSortieDErreurApresLaRestauration) {
   const CasSortie& cas = GetParam();
   DossierTemporaire dossier;
-  for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-    fs::copy_file(fs::path(KORVANE_DONNEES) / nom, dossier.chemin() / nom);
-  }
-  dossier.ecrireFichier("meilleurs.dat", "");
+  dossier.preparerDonneesDuJeu();
   std::string attendu;
   if (cas.fichier != nullptr) {
     fs::remove(dossier.chemin() / cas.fichier);

@@ -37,10 +37,7 @@ class VraiTerminal : public ::testing::Test {
  protected:
   void SetUp() override {
     if (std::system("command -v tmux >/dev/null 2>&1") != 0) GTEST_SKIP() << "tmux is missing";
-    for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-      fs::copy_file(fs::path(KORVANE_DONNEES) / nom, dossier_.chemin() / nom);
-    }
-    dossier_.ecrireFichier("meilleurs.dat", "");
+    dossier_.preparerDonneesDuJeu();
   }
 
   // Past the start screen, on the main menu.
@@ -104,9 +101,7 @@ TEST_F(VraiTerminal, CtrlCRestaureLeTerminal) {
 TEST_F(VraiTerminal, SigtermEtSighupRestaurentLeTerminal) {
   for (int signal : {SIGTERM, SIGHUP}) {
     DossierTemporaire autre;
-    for (const char* nom : {"regles.txt", "startScreen.txt"}) {
-      fs::copy_file(fs::path(KORVANE_DONNEES) / nom, autre.chemin() / nom);
-    }
+    autre.preparerDonneesDuJeu();
     SessionTmux jeu(autre.chemin());
     jusquAuMenu(jeu);
     ASSERT_GT(jeu.pidJeu(), 0);
@@ -178,12 +173,7 @@ TEST_F(VraiTerminal, CtrlZRendLeTerminalEtSigcontRepeintLeJeu) {
   ASSERT_TRUE(jeu.attendreTexte("-> Charger partie"));
   jeu.touches("C-z");
   // Stopped: the main screen is back, without the menu.
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
-  while (jeu.ecran().find("Charger partie") != std::string::npos &&
-         std::chrono::steady_clock::now() < limite) {
-    std::this_thread::sleep_for(std::chrono::milliseconds{50});
-  }
-  EXPECT_EQ(jeu.ecran().find("Charger partie"), std::string::npos);
+  EXPECT_TRUE(attendreQue([&] { return jeu.ecran().find("Charger partie") == std::string::npos; }));
   kill(jeu.pidJeu(), SIGCONT);
   ASSERT_TRUE(jeu.attendreTexte("-> Charger partie"));
   jeu.touches("Down Down Down Enter");
@@ -238,29 +228,20 @@ TEST_F(VraiTerminal, UnePartieEntiereJusquAuMenuPuisQuitter) {
   for (int k = 0; k < 100 && !fini; ++k) {
     jeu.touches(repeter("Right", k % 10) + repeter("Down", k / 10) + "Enter");
     const std::string attendu = "Tirs effectues: " + std::to_string(k + 1) + " ";
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
-    for (;;) {
+    ASSERT_TRUE(attendreQue([&] {
       const std::string ecran = jeu.ecran();
-      if (ecran.find("PARTIE TERMINEE") != std::string::npos) {
-        fini = true;
-        break;
-      }
-      if (rangee(ecran, 29).find(attendu) == 25 - 1) break;
-      ASSERT_LT(std::chrono::steady_clock::now(), limite) << "shot " << k + 1;
-      std::this_thread::sleep_for(std::chrono::milliseconds{20});
-    }
+      fini = ecran.find("PARTIE TERMINEE") != std::string::npos;
+      return fini || rangee(ecran, 29).find(attendu) == 25 - 1;
+    })) << "shot "
+        << k + 1;
   }
   ASSERT_TRUE(jeu.attendreTexte("Appuyez sur une touche pour continuer..."));
   jeu.touches("x");
-  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
   std::string resultat;
-  while (resultat.empty() && std::chrono::steady_clock::now() < limite) {
-    const std::string premiere = rangee(jeu.ecran(), 1);
-    if (premiere.rfind("YOU WIN!", 0) == 0 || premiere.rfind("YOU LOOSE", 0) == 0) {
-      resultat = premiere;
-    }
-  }
-  ASSERT_FALSE(resultat.empty());
+  ASSERT_TRUE(attendreQue([&] {
+    resultat = rangee(jeu.ecran(), 1);
+    return resultat.rfind("YOU WIN!", 0) == 0 || resultat.rfind("YOU LOOSE", 0) == 0;
+  }));
   jeu.touches(resultat.rfind("YOU WIN!", 0) == 0 ? "x x" : "x");
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   jeu.touches("Down Down Down Down Enter");
