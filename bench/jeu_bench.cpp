@@ -17,6 +17,7 @@
 #include "controleur/jeu.hpp"
 #include "mesures.hpp"
 #include "modele/parametre.hpp"
+#include "support/flottesAuHasard.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace {
@@ -46,7 +47,7 @@ void BM_PartieAutomatique(benchmark::State& pEtat) {
   for (auto _ : pEtat) {
     pEtat.PauseTiming();
     Tparam param;
-    partiePlacee(param, n, graine);
+    flottesAuHasard(param, n, graine);
     TerminalScripte t = tirsAleatoires(graine++);
     pEtat.ResumeTiming();
     executer(t, [&] { jouer(param, 0); });
@@ -84,7 +85,7 @@ void BM_TourDeBoucle(benchmark::State& pEtat) {
   for (auto _ : pEtat) {
     pEtat.PauseTiming();
     Tparam param;
-    partiePlacee(param, 3, 5);
+    flottesAuHasard(param, 3, 5);
     tirsDejaFaits(param, static_cast<int>(pEtat.range(0)));
     std::string script;
     for (int i = 0; i < TOURS / 2; ++i) script += "MK";  // right, left, without prefix codes

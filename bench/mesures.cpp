@@ -1,10 +1,6 @@
 #include "mesures.hpp"
 
-#include <cstdlib>
-
 #include "comparaisonNcurses.hpp"
-#include "controleur/bateau.hpp"
-#include "modele/parametre.hpp"
 #include "plateforme/rendu.hpp"
 
 Trames mesurerTrames(const std::vector<plateforme::Ecran>& pVues) {
@@ -21,19 +17,4 @@ Trames mesurerTrames(const std::vector<plateforme::Ecran>& pVues) {
   }
   trames.ncurses = octetsNcurses(pVues);
   return trames;
-}
-
-void partiePlacee(Tparam& pParam, int pN, unsigned pGraine) {
-  std::srand(pGraine);
-  libererParam(pParam);
-  newTParam(pN, pParam);
-  const EType types[] = {remorqueur, porteAvion, sousMarin, cargot};
-  int id = 0;
-  for (int joueur = 0; joueur < 2; ++joueur) {
-    for (EType type : types) {
-      for (int k = 0; k < pN; ++k) setIemeInfoBateauTParam(id++, pParam, "b", 1, type);
-    }
-  }
-  placementAlea(*pParam.joueur2, 4 * pN);
-  placementAlea(*pParam.joueur1, 4 * pN);
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "modele/structures.hpp"
 #include "plateforme/ecran.hpp"
 
 struct Trames {
@@ -17,7 +16,3 @@ struct Trames {
 };
 
 Trames mesurerTrames(const std::vector<plateforme::Ecran>& pVues);
-
-// A parameter set of n ships of each type, both fleets laid by the game's random placement from
-// this seed, the computer's first.
-void partiePlacee(Tparam& pParam, int pN, unsigned pGraine);

@@ -16,6 +16,7 @@
 #include "modele/ordinateur.hpp"
 #include "modele/pile.hpp"
 #include "modele/score.hpp"
+#include "support/flottesAuHasard.hpp"
 
 namespace {
 
@@ -64,7 +65,7 @@ void BM_Ordinateur(benchmark::State& pEtat) {
   for (auto _ : pEtat) {
     for (int partie = 0; partie < PARTIES; ++partie) {
       Tparam param;
-      partiePlacee(param, n, PREMIERE_GRAINE + static_cast<unsigned>(partie));
+      flottesAuHasard(param, n, PREMIERE_GRAINE + static_cast<unsigned>(partie));
       partieOrdinateurSeul(niveau, param, mesures);
     }
   }

@@ -14,6 +14,7 @@
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
 #include "support/dossierTemporaire.hpp"
+#include "support/flottesAuHasard.hpp"
 #include "support/terminalScripte.hpp"
 
 using namespace partie;
@@ -28,21 +29,6 @@ class AvecNiveau : public testing::Test {
  protected:
   void TearDown() override { definirNiveauOrdinateur(NiveauOrdinateur::hasard); }
 };
-
-// n ships of each type, both fleets laid by the game's random placement from this seed.
-void flottesAuHasard(Tparam& pParam, int pN, unsigned pGraine) {
-  std::srand(pGraine);
-  newTParam(pN, pParam);
-  const EType types[] = {remorqueur, porteAvion, sousMarin, cargot};
-  int id = 0;
-  for (int joueur = 0; joueur < 2; ++joueur) {
-    for (EType type : types) {
-      for (int k = 0; k < pN; ++k) setIemeInfoBateauTParam(id++, pParam, "b", 1, type);
-    }
-  }
-  placementAlea(*pParam.joueur2, 4 * pN);
-  placementAlea(*pParam.joueur1, 4 * pN);
-}
 
 std::vector<int> positionsDansLOrdre(const TPile& pPile) {
   std::vector<int> tirs;
