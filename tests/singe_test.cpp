@@ -47,7 +47,7 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
-constexpr int PARTIES_PAR_DEFAUT = 150;
+constexpr int PARTIES_PAR_DEFAUT = 100;
 constexpr int TOUCHES_PAR_DEFAUT = 2000;
 constexpr auto DELAI_BLOCAGE = std::chrono::seconds{20};
 
