@@ -87,10 +87,11 @@ class Temoin {
   std::string rapport(std::string_view pFaute) const {
     const std::lock_guard verrou(mutex_);
     const std::string graine = std::to_string(graine_);
-    return "singe, graine " + graine + ": " + std::string(pFaute) +
-           "\nrejouer: KORVANE_SINGE_GRAINE=" + graine +
-           " korvane_tests --gtest_filter='Singe.*' (KORVANE_SINGE_TOUCHES if it was changed)" +
-           "\ntouches (morceaux finis par |): " + journal_ + "\n";
+    return "monkey, seed " + graine + ": " + std::string(pFaute) +
+           "\nreplay: KORVANE_SINGE_GRAINE=" + graine +
+           " build-test/korvane_tests --gtest_filter='Singe.*' (with KORVANE_SINGE_TOUCHES if it "
+           "was set)\nkeys, each read ending with |: " +
+           journal_ + "\n";
   }
 
  private:
@@ -293,6 +294,8 @@ struct Bilan {
   int codesLus = 0;
 };
 
+// One seed: the program is started again in the same folder (so a later start loads what an
+// earlier one saved) until the monkey's keys are used up.
 Bilan jouer(unsigned pGraine, int pTouches, Temoin& pTemoin) {
   pTemoin.commencer(pGraine);
   DossierTemporaire dossier;
@@ -347,6 +350,6 @@ TEST(Singe, JoueAuHasardSansFaute) {
   __sanitizer_set_death_callback(nullptr);
 #endif
   temoinCourant = nullptr;
-  std::printf("singe: seeds %d to %d, %d keys each, %ld starts, %ld key codes read\n", debut, fin,
+  std::printf("monkey: seeds %d to %d, %d keys each, %ld starts, %ld key codes read\n", debut, fin,
               touches, lancements, codes);
 }

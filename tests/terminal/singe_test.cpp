@@ -148,7 +148,7 @@ TEST(SingeReel, ClavierEtTaillesAuHasardPuisSignalOuQuitter) {
   // tmux passes and shows UTF-8 only in a UTF-8 locale.
   setenv("LC_ALL", "C.UTF-8", 1);
   // 0 ends by going back to the menu and choosing "Quitter"; otherwise by that signal.
-  const int fins[] = {0, SIGTERM, 0, SIGINT, SIGHUP};
+  const int fins[] = {0, SIGTERM, 0, SIGINT};
   for (unsigned graine = 1; graine <= std::size(fins); ++graine) {
     const int signal = fins[graine - 1];
     DossierTemporaire dossier;
