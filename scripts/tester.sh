@@ -16,7 +16,7 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
   -DKORVANE_SANITIZE=ON -DKORVANE_FUZZ=ON -DKORVANE_WERROR=ON -DKORVANE_TESTS=OFF \
   -DKORVANE_BENCH=OFF
 cmake --build build-fuzz -j2
-for cible in sauv scores; do
+for cible in sauv scores clavier saisie; do
   # New inputs go to a scratch copy: the committed corpus stays as it is.
   travail=$(mktemp -d)
   mkdir "$travail/corpus"
