@@ -33,7 +33,10 @@ std::size_t vider(DecodeurTouches& pDecodeur) {
     ++codes;
     exiger((touche->code >= 0 && touche->code <= 127) || touche->code == CODE_PREFIXE);
     verifierCaractere(*touche);
-    exiger(pDecodeur.dernierCaractere() == touche->caractere);
+    // A click is a key of code 0 of its own, only with the mouse on.
+    exiger(!touche->clic ||
+           (pDecodeur.sourisActive() && touche->code == CODE_INCONNU && touche->caractere.empty()));
+    exiger(pDecodeur.derniereTouche().caractere == touche->caractere);
     if (touche->code != CODE_PREFIXE) continue;
     const auto fleche = pDecodeur.touche();
     exiger(fleche && estFleche(fleche->code) && fleche->caractere.empty());
@@ -46,6 +49,8 @@ std::size_t vider(DecodeurTouches& pDecodeur) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pOctets, std::size_t pTaille) {
   DecodeurTouches decodeur;
+  // Half the inputs with the mouse on: its reports then give clicks or nothing.
+  decodeur.activerSouris(pTaille > 0 && (pOctets[pTaille - 1] & 1) != 0);
   LecteurMorceaux morceaux(pOctets, pTaille);
   std::size_t octets = 0;
   std::size_t codes = 0;

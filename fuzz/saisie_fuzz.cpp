@@ -41,7 +41,7 @@ class ClavierFuzz final : public Peripherique {
       if (morceau->pause.count() > 0) decodeur_.attendre(morceau->pause);
     }
   }
-  std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
+  plateforme::Touche derniereTouche() const override { return decodeur_.derniereTouche(); }
   void presenter(const Ecran&) override {}
 
  private:

@@ -264,7 +264,7 @@ class TerminalSinge final : public plateforme::Peripherique {
       decodeur_.alimenter(*morceau);
     }
   }
-  std::string caractereDerniereTouche() const override { return decodeur_.dernierCaractere(); }
+  plateforme::Touche derniereTouche() const override { return decodeur_.derniereTouche(); }
   void presenter(const plateforme::Ecran&) override {}
   int codesLus() const { return codesLus_; }
 

@@ -53,6 +53,7 @@ class DecodeurTouches {
   // for a left or right press and nothing at all for releases, motion and the wheel. Off, such a
   // sequence is one unknown key like any other.
   void activerSouris(bool pActive) { souris_ = pActive; }
+  bool sourisActive() const { return souris_; }
 
   std::optional<int> code();
   std::optional<Touche> touche();
