@@ -66,7 +66,14 @@ class SingeReel {
   // "Quitter". False when the menu was not reached.
   bool quitter() {
     jeu_.redimensionner(110, 45);
-    for (int essai = 0; essai < 80; ++essai) {
+    // The game may still be working through the keys typed at random: let it finish first.
+    std::string avant;
+    do {
+      avant = jeu_.ecran();
+      std::this_thread::sleep_for(std::chrono::milliseconds{500});
+    } while (jeu_.ecran() != avant);
+    const auto limite = Horloge::now() + std::chrono::seconds{90};
+    while (Horloge::now() < limite) {
       if (jeu_.pidJeu() < 0) return true;
       const std::string ecran = jeu_.ecran();
       const std::string reponse = reponsePour(ecran);
@@ -159,17 +166,20 @@ TEST(SingeReel, ClavierEtTaillesAuHasardPuisSignalOuQuitter) {
     ASSERT_TRUE(attendreLeDemarrage(jeu)) << "seed " << graine;
     SingeReel singe(graine, jeu);
     singe.jouer();
+    // Random keys may choose "Quitter" themselves, even after the pid was read: 0 is then a
+    // right status for a run meant to end by a signal too.
     int attendu = 0;
     if (signal == 0) {
-      EXPECT_TRUE(singe.quitter()) << "seed " << graine << ": main menu not reached";
+      EXPECT_TRUE(singe.quitter()) << "seed " << graine << ": main menu not reached, actions:\n"
+                                   << singe.journal();
     } else if (const int pid = jeu.pidJeu(); pid > 0) {
       kill(pid, signal);
       attendu = 128 + signal;
     }
-    const std::optional<int> statut = jeu.attendreStatut();
-    EXPECT_EQ(statut, std::optional<int>(attendu))
-        << "seed " << graine << ", started at " << depart.colonnes << "x" << depart.lignes
-        << ", actions:\n"
+    const std::optional<int> statut = jeu.attendreStatut(std::chrono::seconds{60});
+    EXPECT_TRUE(statut == attendu || statut == 0)
+        << "status " << statut.value_or(-1) << ", seed " << graine << ", started at "
+        << depart.colonnes << "x" << depart.lignes << ", actions:\n"
         << singe.journal();
     EXPECT_TRUE(jeu.sttyRestaure()) << "seed " << graine << ", actions:\n" << singe.journal();
   }
