@@ -2,6 +2,7 @@
 // Shared by the keyboard fuzz targets: a fuzzer's input cut into what a terminal delivers, pieces
 // of bytes each followed by a pause.
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
