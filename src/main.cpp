@@ -61,6 +61,8 @@ int main(int argc, char* argv[]) {
   // Before the terminal is touched: help, version and bad options leave it as it was.
   const Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
   if (lancement.statutSortie) return *lancement.statutSortie;
+  // The installed command asks this first, so that a bad option leaves no data folder behind.
+  if (std::getenv("KORVANE_VERIFIER_OPTIONS") != nullptr) return 0;
   std::string message;
   const int statut = jouerDansLeTerminal(appliquerOptions(lancement.options), message);
   if (!message.empty()) {

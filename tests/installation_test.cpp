@@ -199,3 +199,12 @@ TEST(PaquetDebian, ContientLaCommandeLeJeuLesTextesLeManuelEtLaLicence) {
 }
 
 }  // namespace
+
+TEST_F(CommandeInstallee, UneMauvaiseOptionNeLaisseRienDerriereElle) {
+  const std::string commande = "cd " + guillemets(racine_.chemin().string()) +
+                               " && HOME=\"$PWD/maison\" XDG_DATA_HOME= XDG_CONFIG_HOME= " +
+                               guillemets((prefixe() / "bin/korvane").string()) +
+                               " --bidon 2>/dev/null; echo $?";
+  EXPECT_EQ(sortieDe(commande), "2\n");
+  EXPECT_FALSE(racine_.existe("maison/.local"));
+}

@@ -113,8 +113,12 @@ bool DecodeurTouches::analyserEchappement() {
     emettre(CODE_INCONNU);
     return true;
   }
+  // A mouse report cut by a slow link waits for its end: given up at the delay, its tail would
+  // arrive as keys (its final M is the code of Right).
+  const bool rapportSouris =
+      souris_ && introducteur == '[' && octets_.size() > 2 && octets_[2] == '<';
   if (i >= octets_.size()) {
-    if (!delaiEcoule) return false;
+    if (!delaiEcoule || (rapportSouris && !fin_)) return false;
     octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i));
     emettre(CODE_INCONNU);
     return true;

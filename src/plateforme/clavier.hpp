@@ -54,6 +54,12 @@ class DecodeurTouches {
   // sequence is one unknown key like any other.
   void activerSouris(bool pActive) { souris_ = pActive; }
   bool sourisActive() const { return souris_; }
+  // Forgets every byte and key not yet given, and the state between them; the mouse stays as set.
+  void vider() {
+    const bool souris = souris_;
+    *this = DecodeurTouches{};
+    souris_ = souris;
+  }
 
   std::optional<int> code();
   std::optional<Touche> touche();

@@ -143,7 +143,7 @@ void Terminal::jeterTouches() {
   if (!entreeTerminal_) return;
   // A terminal that hung up cannot flush; the next read ends the input.
   if (::tcflush(STDIN_FILENO, TCIFLUSH) != 0 && errno != EIO) echec("tcflush");
-  decodeur_ = DecodeurTouches{};
+  decodeur_.vider();
 }
 
 void Terminal::attendreAgrandissement() {
@@ -152,7 +152,7 @@ void Terminal::attendreAgrandissement() {
   if (attendre(entreeTerminal_, -1) && entreeDisponible_) {
     lireEntree();
     if (fin_) throw FinEntree{};
-    decodeur_ = DecodeurTouches{};
+    decodeur_.vider();
   }
 }
 

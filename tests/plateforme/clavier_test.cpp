@@ -150,3 +150,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Souris, EteinteUnRapportEstUneToucheInconnue) {
   EXPECT_EQ(decoder("\x1b[<0;12;7M\x1b[<0;12;7m"), (std::vector<int>{0, 0}));
 }
+
+TEST(Souris, UnRapportCoupeParUnLienLentAttendSaFinEtViderGardeLaSouris) {
+  DecodeurTouches d;
+  d.activerSouris(true);
+  d.alimenter("\x1b[<0;1");
+  d.attendre(std::chrono::milliseconds{200});
+  EXPECT_EQ(d.code(), std::nullopt);
+  d.alimenter("2;7M");
+  auto t = d.touche();
+  ASSERT_TRUE(t && t->clic);
+  EXPECT_EQ(*t->clic, (plateforme::Clic{plateforme::Clic::gauche, 12, 7}));
+  EXPECT_EQ(d.code(), std::nullopt);
+  // Keys dropped at the size notice leave the mouse on.
+  d.alimenter("\x1b[<0;1");
+  d.vider();
+  EXPECT_FALSE(d.sequenceEnCours());
+  d.alimenter("\x1b[<2;3;4M");
+  t = d.touche();
+  ASSERT_TRUE(t && t->clic);
+  EXPECT_EQ(t->clic->bouton, plateforme::Clic::droit);
+}

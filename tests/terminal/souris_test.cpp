@@ -53,6 +53,11 @@ TEST(SourisDansUnVraiTerminal, ClicsDansLesMenusUnTirPuisQuitter) {
   ASSERT_TRUE(jeu.attendreTexte("PARTIE TERMINEE"));
   jeu.taper(clic(1, 1) + clic(1, 1));
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
+  // Keys dropped at the size notice leave the mouse on.
+  jeu.redimensionner(80, 24);
+  ASSERT_TRUE(jeu.attendreTexte("Agrandissez la fenetre"));
+  jeu.redimensionner(110, 45);
+  ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   jeu.taper(clic(3, 8));  // "Quitter"
   EXPECT_EQ(jeu.attendreStatut(), 0);
   EXPECT_TRUE(jeu.sttyRestaure());
