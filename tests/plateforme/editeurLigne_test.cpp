@@ -5,6 +5,18 @@
 #include "modele/coniocouleur.hpp"
 #include "support/terminalScripte.hpp"
 
+namespace {
+
+// The line the editor gives for the keys of the script.
+std::string ligneTapee(TerminalScripte& pTerminal) {
+  std::string lu;
+  executer(pTerminal,
+           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  return lu;
+}
+
+}  // namespace
+
 TEST(EditeurLigne, EchoDansLAttributCourantPuisLigneSuivante) {
   TerminalScripte t{"abc", touches::ENTREE};
   std::string lu;
@@ -30,9 +42,7 @@ TEST(EditeurLigne, EffacementRetireLeDernierCaractereEtSonEcho) {
       "abc\x7f\x7f"
       "d\x08\x08\x08\x08x",
       touches::ENTREE};
-  std::string lu;
-  executer(t,
-           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  const std::string lu = ligneTapee(t);
   EXPECT_EQ(lu, "x");
   EXPECT_EQ(ligne(1), "x");
 }
@@ -43,9 +53,7 @@ TEST(EditeurLigne, GardeLesLettresAccenteesEtIgnoreLesFlechesEtLeNonImprimable) 
                     "\t\x01\xc3\xa9\xe4\xb8\xad\x80"
                     "b",
                     touches::ENTREE};
-  std::string lu;
-  executer(t,
-           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  const std::string lu = ligneTapee(t);
   EXPECT_EQ(lu,
             "a\xc3\xa9"
             "b");
@@ -59,18 +67,14 @@ TEST(EditeurLigne, EffacementRetireUnCaractereAccentueEntier) {
       "H\xc3\xa9\x7f"
       "e",
       touches::ENTREE};
-  std::string lu;
-  executer(t,
-           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  const std::string lu = ligneTapee(t);
   EXPECT_EQ(lu, "He");
   EXPECT_EQ(ligne(1), "He");
 }
 
 TEST(EditeurLigne, GardeAuPlus256Caracteres) {
   TerminalScripte t{std::string(300, 'x'), touches::ENTREE};
-  std::string lu;
-  executer(t,
-           [&] { lu = plateforme::lireLigne(plateforme::ecranCourant(), lireToucheEtCaractere); });
+  const std::string lu = ligneTapee(t);
   EXPECT_EQ(lu.size(), 256u);
 }
 
