@@ -88,8 +88,9 @@ class CommandeInstallee : public ::testing::Test {
     if (!disponible("tmux")) GTEST_SKIP() << "tmux is missing";
     const std::string installer = guillemets(KORVANE_CMAKE) + " --install " +
                                   guillemets(KORVANE_CONSTRUCTION) + " --prefix " +
-                                  guillemets(prefixe().string()) + " >/dev/null";
-    ASSERT_EQ(std::system(installer.c_str()), 0);
+                                  guillemets(prefixe().string()) + " 2>&1";
+    const std::string sortie = sortieDe(installer + "; echo \"statut $?\"");
+    ASSERT_TRUE(sortie.ends_with("statut 0\n")) << sortie;
     fs::create_directory(racine_.chemin() / "maison");
   }
   void TearDown() override { tmux("kill-server"); }
@@ -112,13 +113,16 @@ class CommandeInstallee : public ::testing::Test {
     tmux("-f /dev/null new-session -d -s jeu -x 110 -y 45 " +
          guillemets("sh -c " + guillemets(commande)));
   }
-  bool attendreTexte(const std::string& pTexte) {
+  std::string ecran() const { return tmux("capture-pane -p -t jeu"); }
+  // A failure shows the pane as it was, so a run that went wrong elsewhere can be read back.
+  ::testing::AssertionResult attendreTexte(const std::string& pTexte) {
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds{20};
     while (std::chrono::steady_clock::now() < limite) {
-      if (tmux("capture-pane -p -t jeu").find(pTexte) != std::string::npos) return true;
+      if (ecran().find(pTexte) != std::string::npos) return ::testing::AssertionSuccess();
       std::this_thread::sleep_for(std::chrono::milliseconds{50});
     }
-    return false;
+    return ::testing::AssertionFailure() << "\"" << pTexte << "\" never showed; the pane:\n"
+                                         << ecran();
   }
   void touches(const std::string& pNoms) { tmux("send-keys -t jeu " + pNoms); }
   std::string attendreStatut() {
@@ -145,7 +149,7 @@ TEST_F(CommandeInstallee, PrepareLeDossierDuJoueurPuisLeGardeAuDeuxiemeLancement
   touches("x");
   ASSERT_TRUE(attendreTexte("-> Nouvelle partie"));
   touches("Down Down Down Down Enter");
-  EXPECT_EQ(attendreStatut(), "0\n");
+  ASSERT_EQ(attendreStatut(), "0\n") << ecran();
 
   // The player's table and save stay; a text they changed stays, an older one is refreshed.
   const std::string table = enregistrement(80, 14, 20, "Corsaire");
@@ -164,7 +168,7 @@ TEST_F(CommandeInstallee, PrepareLeDossierDuJoueurPuisLeGardeAuDeuxiemeLancement
   touches("x");
   ASSERT_TRUE(attendreTexte("-> Meilleurs scores"));
   touches("Down Down Enter");
-  EXPECT_EQ(attendreStatut(), "0\n");
+  ASSERT_EQ(attendreStatut(), "0\n") << ecran();
   EXPECT_EQ(racine_.lireFichier(donnees_ + "meilleurs.dat"), table);
   EXPECT_EQ(racine_.lireFichier(donnees_ + "save.dat"), "une partie");
   EXPECT_EQ(racine_.lireFichier(donnees_ + "regles.txt"), "mes regles");
