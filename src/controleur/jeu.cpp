@@ -46,6 +46,11 @@ struct Partie {
   int dernierTirY = 1;
   int nbBateau = 0;
   bool quit = false;
+  // What the boards show, so that a turn redraws only what changed. Ships are drawn again, and
+  // every mark over them, only after the boards were blanked (the start, an undo).
+  bool flottesAffichees = false;
+  MarquesAffichees marquesCible{};
+  MarquesAffichees marquesJoueur{};
 };
 
 bool estTouche(int pTouche, char pMinuscule) {
@@ -60,13 +65,20 @@ void afficherTour(Partie& pPartie) {
   // Flags and marks follow the stacks as they are now, so an undo can refloat a ship.
   checkBateauxCoules(pPartie.nbBateau, humain, ordi);
   checkBateauxCoules(pPartie.nbBateau, ordi, humain);
-  for (int i = 0; i < pPartie.nbBateau; ++i) {
-    afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_GRILLE_JOUEUR,
-                   Y_GRILLES);
+  if (!pPartie.flottesAffichees) {
+    for (int i = 0; i < pPartie.nbBateau; ++i) {
+      afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_GRILLE_JOUEUR,
+                     Y_GRILLES);
+    }
+    pPartie.marquesCible.fill(MARQUE_INCONNUE);
+    pPartie.marquesJoueur.fill(MARQUE_INCONNUE);
+    pPartie.flottesAffichees = true;
   }
   // The computer's shots come after the ships: a hit shows over the ship it struck.
-  if (!pileVide(*humain.pileCoup)) afficherTirs(*humain.pileCoup, Y_GRILLES, X_GRILLE_CIBLE);
-  if (!pileVide(*ordi.pileCoup)) afficherTirs(*ordi.pileCoup, Y_GRILLES, X_GRILLE_JOUEUR);
+  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, Y_GRILLES,
+                          X_GRILLE_CIBLE);
+  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, Y_GRILLES,
+                          X_GRILLE_JOUEUR);
   afficherScore(getScore(*humain.pileCoup), 1, getTouche(*humain.pileCoup),
                 getNbTir(*humain.pileCoup));
   afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup));
@@ -135,6 +147,8 @@ void coupHumain(Partie& pPartie) {
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
   afficherCaractereDansGrille(YELLOW, BLACK, ' ', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
                               pPartie.curseurX);
+  pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
+      MARQUE_INCONNUE;
   const int touche = toucheOuClic(lue, pPartie);
   if (deplacerCurseur(&pPartie.curseurX, &pPartie.curseurY, touche)) return;
   if (touche == TOUCHE_ENTREE) {
@@ -146,6 +160,7 @@ void coupHumain(Partie& pPartie) {
   }
   if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
     annulerCoup(param, &pPartie.joueurTour);
+    pPartie.flottesAffichees = false;
   }
   if (estTouche(touche, 's')) {
     sauvegarder(param);

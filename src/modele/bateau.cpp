@@ -122,8 +122,10 @@ bool actionBateau(TJoueur& pJoueur, int pIdBateau, int pAction) {
 bool estCoule(int pIdBateau, const TJoueur& pTireur, const TJoueur& pCible) {
   const TInfoBateau& bateau = bateauDe(pCible, pIdBateau);
   if (!pTireur.pileCoup) return false;
+  // Every cell is read, shot or not, so the check costs the same early and late in a game.
+  int touchees = 0;
   for (int j = 0; j < bateau.mType; ++j) {
-    if (!existePos(*pTireur.pileCoup, caseDuBateau(bateau.mCoordonnees, j))) return false;
+    touchees += existePos(*pTireur.pileCoup, caseDuBateau(bateau.mCoordonnees, j)) ? 1 : 0;
   }
-  return true;
+  return touchees == bateau.mType;
 }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -75,10 +76,22 @@ char glypheDuTir(int pMarque) {
 
 // Each shot is a white X on the colour of its mark: miss, hit, or hit on a sunk ship.
 void afficherTirs(const TPile& pPile, int pHaut, int pGauche) {
-  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
-    afficherCaractereDansGrille(WHITE, c->coup.couleur, glypheDuTir(c->coup.couleur), pGauche,
-                                pHaut, ligneDeCode(c->coup.position),
-                                colonneDeCode(c->coup.position));
+  MarquesAffichees inconnues;
+  inconnues.fill(MARQUE_INCONNUE);
+  afficherMarquesChangees(pPile.plateau, inconnues, pHaut, pGauche);
+}
+
+void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
+                             int pGauche) {
+  for (int code = 0; code <= TPlateauTirs::CODE_MAX; ++code) {
+    const auto i = static_cast<std::size_t>(code);
+    const std::uint8_t marque = pTirs.nombre[i] > 0 ? pTirs.marque[i] : 0;
+    if (marque == pAffichees[i]) continue;
+    pAffichees[i] = marque;
+    // A cell never shot keeps what lies under it: water, a ship, or the erased cursor.
+    if (marque == 0) continue;
+    afficherCaractereDansGrille(WHITE, marque, glypheDuTir(marque), pGauche, pHaut,
+                                ligneDeCode(code), colonneDeCode(code));
   }
 }
 

@@ -2,6 +2,8 @@
 // The text-file screens, the game's shots, names and key line, the name prompt and the
 // settings listing.
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,14 @@ void afficherRegles();
 // on a sunk ship.
 char glypheDuTir(int pMarque);
 void afficherTirs(const TPile& pPile, int pHaut, int pGauche);
+
+// The mark each cell of a board shows, as last drawn there (0: none), or unknown.
+using MarquesAffichees = std::array<std::uint8_t, TPlateauTirs::CODE_MAX + 1>;
+inline constexpr std::uint8_t MARQUE_INCONNUE = 0xFF;
+// Draws only the marks that differ from those shown, and records them: a turn that changed
+// nothing costs the same at the first shot as at the hundredth.
+void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
+                             int pGauche);
 void afficherNom(std::string_view pNom, int pIdJoueur);
 void afficherTouchesJeu();
 

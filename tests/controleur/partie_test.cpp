@@ -401,6 +401,23 @@ TEST_F(UnePartie, LeCurseurResteDansLaGrille) {
   EXPECT_EQ(getNbTir(pileHumain()), 1);
 }
 
+// A turn redraws only what changed: a mark the cursor passed over comes back, on both sides.
+TEST_F(UnePartie, UnTirResteVisibleQuandLeCurseurLeQuitte) {
+  TerminalScripte t{touches::ENTREE, touches::DROITE, touches::GAUCHE, touches::DROITE};
+  EXPECT_EQ(jouerAvec(t, graineOuCommence(1)), 4);
+  const auto& v = t.vues();
+  ASSERT_EQ(v.size(), 5u);
+  const int marque = pileHumain().debut->coup.couleur;
+  const TCoup tirOrdi = pileOrdi().debut->coup;
+  attendreCurseur(v[1], 1, 1);  // back on the cell just fired at
+  for (std::size_t i : {2u, 4u}) {
+    attendreTir(v[i], GRILLE_CIBLE, 11, marque);
+    attendreCurseur(v[i], 1, 2);
+    attendreTir(v[i], GRILLE_JOUEUR, tirOrdi.position, tirOrdi.couleur);
+  }
+  attendreCurseur(v[3], 1, 1);
+}
+
 TEST_F(UnePartie, UnTirSurUneCaseDejaViseeEstRefuse) {
   TerminalScripte t{viserEtTirer(37), viserEtTirer(37)};
   EXPECT_EQ(jouerAvec(t, graineOuCommence(1)), 4);
