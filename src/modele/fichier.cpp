@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "modele/structures.hpp"
+#include "plateforme/signaux.hpp"
 
 namespace fs = std::filesystem;
 
@@ -244,6 +245,8 @@ bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOc
     const VerrouDossier verrou(dossier);
     return inchange(*cible, pAttendu) && reecrireSurPlace(ancien, pOctets);
   }
+  // Until it is renamed or removed, a fatal signal takes the temporary file away with the game.
+  plateforme::definirFichierEnCours(temporaire->chemin.c_str());
   bool remplace =
       ecrireTemporaire(*temporaire, etat == EtatCible::ouverte ? &ancien : nullptr, pOctets);
   if (remplace) {
@@ -253,6 +256,7 @@ bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOc
     if (remplace) verrou.synchroniser();
   }
   if (!remplace) ::unlink(temporaire->chemin.c_str());
+  plateforme::definirFichierEnCours(nullptr);
   return remplace;
 }
 

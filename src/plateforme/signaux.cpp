@@ -26,6 +26,11 @@ struct Restauration {
 std::array<Restauration, 2> restaurations;
 volatile std::sig_atomic_t restaurationCourante = 0;
 
+// The file being written, filled the same way as the restore: the buffer not in use, then the
+// switch (-1: none).
+std::array<std::array<char, 4096>, 2> fichiersEnCours{};
+volatile std::sig_atomic_t fichierEnCours = -1;
+
 int tubeEcriture = -1;
 // The actions found at start, by signal number: put back at the end, and used by a fatal
 // signal to end the process as it would have.
@@ -65,6 +70,10 @@ void signaler(char pEvenement) {
 
 void surSignalFatal(int pSignal) {
   restaurerUrgence();
+  if (const std::sig_atomic_t i = fichierEnCours; i >= 0) {
+    std::atomic_signal_fence(std::memory_order_acquire);
+    ::unlink(fichiersEnCours[static_cast<std::size_t>(i)].data());
+  }
   // End as the signal would: with the action found at start (the default, or a sanitizer's
   // report), raised again and delivered once this handler returns. A crash signal comes back
   // from the faulting instruction as well.
@@ -97,6 +106,25 @@ void definirRestauration(std::string_view pOctets, const termios* pReglages) {
   if (pReglages != nullptr) restauration.reglages = *pReglages;
   std::atomic_signal_fence(std::memory_order_release);
   restaurationCourante = suivante;
+}
+
+void definirFichierEnCours(const char* pChemin) noexcept {
+  if (pChemin == nullptr) {
+    fichierEnCours = -1;
+    return;
+  }
+  const std::sig_atomic_t suivant = fichierEnCours == 0 ? 1 : 0;
+  auto& tampon = fichiersEnCours[static_cast<std::size_t>(suivant)];
+  const std::string_view chemin(pChemin);
+  // A path too long to copy is not watched: at worst its temporary file stays.
+  if (chemin.size() >= tampon.size()) {
+    fichierEnCours = -1;
+    return;
+  }
+  std::copy(chemin.begin(), chemin.end(), tampon.begin());
+  tampon[chemin.size()] = '\0';
+  std::atomic_signal_fence(std::memory_order_release);
+  fichierEnCours = suivant;
 }
 
 void restaurerUrgence() {

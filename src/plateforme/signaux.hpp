@@ -20,6 +20,10 @@ void definirRestauration(std::string_view pOctets, const termios* pReglages);
 // handler and safe to run twice.
 void restaurerUrgence();
 
+// A file being written that a fatal signal must not leave behind (nullptr: none, as after it is
+// renamed or removed). The path is copied beforehand, so the handler only calls unlink.
+void definirFichierEnCours(const char* pChemin) noexcept;
+
 inline constexpr char EVENEMENT_REPRISE = 'C';
 inline constexpr char EVENEMENT_TAILLE = 'W';
 
