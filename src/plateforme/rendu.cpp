@@ -98,19 +98,10 @@ void Rendu::placerCurseurTexte(std::string& pSortie, const Ecran& pEcran) {
   curseurMontre_ = pEcran.curseurVisible();
 }
 
-Rendu::EtatLigne Rendu::sauverLigne(int y) const {
-  EtatLigne etat{y, terminalX_, terminalY_, terminalAttribut_, {}};
-  std::copy_n(affiche_.begin() + static_cast<std::ptrdiff_t>(indice(1, y)), LARGEUR,
-              etat.cellules.begin());
-  return etat;
-}
-
-void Rendu::restaurerLigne(const EtatLigne& pEtat) {
+void Rendu::remettre(const EtatTerminal& pEtat) {
   terminalX_ = pEtat.x;
   terminalY_ = pEtat.y;
   terminalAttribut_ = pEtat.attribut;
-  std::copy(pEtat.cellules.begin(), pEtat.cellules.end(),
-            affiche_.begin() + static_cast<std::ptrdiff_t>(indice(1, pEtat.ligne)));
 }
 
 bool Rendu::aChanger(const Ecran& pEcran, int x, int y) const {
@@ -140,7 +131,9 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
   int suivante = fin + 1;
   while (suivante <= LARGEUR && !aChanger(pEcran, suivante, y)) ++suivante;
 
-  const EtatLigne avant = sauverLigne(y);
+  // Both ways leave every cell of the run as the blank it is on the screen: only the cursor and
+  // the colours differ between them.
+  const EtatTerminal avant = etatTerminal();
   std::string ecrit;
   for (int g = x; g <= fin;) {
     if (!aChanger(pEcran, g, y)) {
@@ -151,10 +144,10 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
     }
   }
   if (suivante <= LARGEUR) rapprocher(ecrit, suivante, y);
-  const EtatLigne apresEcriture = sauverLigne(y);
+  const EtatTerminal apresEcriture = etatTerminal();
 
   // Erasing leaves the cursor where it is, and fills with the colours in force: set them first.
-  restaurerLigne(avant);
+  remettre(avant);
   std::string efface;
   rapprocher(efface, x, y);
   changerAttribut(efface, blanc.attribut);
@@ -166,7 +159,7 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
   if (efface.size() < ecrit.size()) {
     pSortie += efface;
   } else {
-    restaurerLigne(apresEcriture);
+    remettre(apresEcriture);
     pSortie += ecrit;
   }
   return suivante;

@@ -35,15 +35,14 @@ class Rendu {
 
  private:
   // What a trial on one row may change, to undo it.
-  struct EtatLigne {
-    int ligne;
+  // Where the terminal's cursor is and which colours are in force.
+  struct EtatTerminal {
     int x;
     int y;
     int attribut;
-    std::array<Cellule, LARGEUR> cellules;
   };
-  EtatLigne sauverLigne(int y) const;
-  void restaurerLigne(const EtatLigne& pEtat);
+  EtatTerminal etatTerminal() const { return {terminalX_, terminalY_, terminalAttribut_}; }
+  void remettre(const EtatTerminal& pEtat);
 
   bool aChanger(const Ecran& pEcran, int x, int y) const;
   void peindre(std::string& pSortie, const Ecran& pEcran);
