@@ -34,8 +34,8 @@ class Rendu {
   void invalider() { connu_ = false; }
 
  private:
-  // What a trial on one row may change, to undo it.
-  // Where the terminal's cursor is and which colours are in force.
+  // What a trial on one row may change, to undo it: where the terminal's cursor is and which
+  // colours are in force.
   struct EtatTerminal {
     int x;
     int y;
