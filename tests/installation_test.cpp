@@ -19,6 +19,7 @@
 #include "support/dossierTemporaire.hpp"
 #include "support/octets.hpp"
 #include "support/shell.hpp"
+#include "support/tmux.hpp"
 
 namespace fs = std::filesystem;
 
@@ -93,7 +94,7 @@ class CommandeInstallee : public ::testing::Test {
     ASSERT_TRUE(sortie.ends_with("statut 0\n")) << sortie;
     fs::create_directory(racine_.chemin() / "maison");
   }
-  void TearDown() override { tmux("kill-server"); }
+  void TearDown() override { arreterServeurTmux(socket()); }
 
   fs::path prefixe() const { return racine_.chemin() / "prefixe"; }
   std::string socket() const { return "korvane-installe-" + std::to_string(getpid()); }

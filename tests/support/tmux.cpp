@@ -9,6 +9,7 @@
 #include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -74,7 +75,16 @@ SessionTmux::SessionTmux(const std::filesystem::path& pDossier, int pColonnes, i
 }
 
 SessionTmux::~SessionTmux() {
-  tmux("kill-server");
+  arreterServeurTmux(socket_);
+}
+
+void arreterServeurTmux(const std::string& pSocket) {
+  const std::string tmux = "tmux -L " + pSocket + " ";
+  std::string chemin = executerShell(tmux + "display-message -p '#{socket_path}' 2>/dev/null");
+  executerShell(tmux + "kill-server 2>/dev/null");
+  if (chemin.ends_with('\n')) chemin.pop_back();
+  std::error_code erreur;
+  if (!chemin.empty()) std::filesystem::remove(chemin, erreur);
 }
 
 std::string SessionTmux::tmux(const std::string& pArguments) const {

@@ -53,5 +53,8 @@ class SessionTmux {
 bool attendreQue(const std::function<bool()>& pCondition,
                  std::chrono::seconds pDelai = std::chrono::seconds{20});
 
+// Ends the tmux server of that socket name and removes the socket file that tmux leaves behind.
+void arreterServeurTmux(const std::string& pSocket);
+
 // Shell quoting for one argument.
 std::string citer(const std::string& pTexte);
