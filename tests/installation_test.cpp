@@ -97,7 +97,11 @@ class CommandeInstallee : public ::testing::Test {
   void TearDown() override { arreterServeurTmux(socket()); }
 
   fs::path prefixe() const { return racine_.chemin() / "prefixe"; }
-  std::string socket() const { return "korvane-installe-" + std::to_string(getpid()); }
+  // A server of its own for each launch: a new session on the socket of a server still shutting
+  // down would go down with it.
+  std::string socket() const {
+    return "korvane-installe-" + std::to_string(getpid()) + "-" + std::to_string(lancements_);
+  }
   std::string tmux(const std::string& pArguments) const {
     return sortieDe("tmux -L " + socket() + " " + pArguments + " 2>/dev/null");
   }
@@ -106,7 +110,8 @@ class CommandeInstallee : public ::testing::Test {
   // and no XDG variable; the pane's shell records the status in the root folder.
   void lancer() {
     fs::remove(racine_.chemin() / "statut");
-    tmux("kill-server");
+    arreterServeurTmux(socket());
+    ++lancements_;
     const std::string commande = "cd " + guillemets(racine_.chemin().string()) +
                                  " && HOME=\"$PWD/maison\" XDG_DATA_HOME= XDG_CONFIG_HOME= " +
                                  guillemets((prefixe() / "bin/korvane").string()) +
@@ -135,6 +140,7 @@ class CommandeInstallee : public ::testing::Test {
   }
 
   DossierTemporaire racine_;
+  int lancements_ = 0;
   const std::string donnees_ = "maison/.local/share/korvane/";
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -79,12 +80,14 @@ SessionTmux::~SessionTmux() {
 }
 
 void arreterServeurTmux(const std::string& pSocket) {
-  const std::string tmux = "tmux -L " + pSocket + " ";
-  std::string chemin = executerShell(tmux + "display-message -p '#{socket_path}' 2>/dev/null");
-  executerShell(tmux + "kill-server 2>/dev/null");
-  if (chemin.ends_with('\n')) chemin.pop_back();
+  executerShell("tmux -L " + pSocket + " kill-server 2>/dev/null");
+  // Where tmux puts the sockets it names: a server that ended on its own leaves its file too.
+  const char* dossier = std::getenv("TMUX_TMPDIR");
+  const std::filesystem::path socket =
+      std::filesystem::path(dossier != nullptr && *dossier != '\0' ? dossier : "/tmp") /
+      ("tmux-" + std::to_string(::getuid())) / pSocket;
   std::error_code erreur;
-  if (!chemin.empty()) std::filesystem::remove(chemin, erreur);
+  std::filesystem::remove(socket, erreur);
 }
 
 std::string SessionTmux::tmux(const std::string& pArguments) const {
