@@ -34,8 +34,7 @@ const std::vector<plateforme::Ecran>& vuesDuParcours() {
     for (const Etape& etape : parcoursJoueur()) {
       if (!etape.touches.empty()) t.taper(etape.touches);
     }
-    fixerGraine(1);
-    executerStatut(t, programmePrincipal);
+    executerProgramme(t, 1);
     return t.vues();
   }();
   return vues;

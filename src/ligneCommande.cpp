@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "statuts.hpp"
+
 #ifndef KORVANE_VERSION
 #error "KORVANE_VERSION comes from the build (the project's version)"
 #endif
@@ -23,31 +25,36 @@ constexpr off_t TAILLE_MAX_FICHIER = 64 * 1024;
 // getopt's value for a long option without a short name: its row, past every character.
 constexpr int PREMIER_CODE_LONG = 256;
 
-bool niveau(Options& pOptions, std::string_view pValeur) {
+bool niveau(Reglages& pReglages, std::string_view pValeur) {
   const auto lu = niveauDeNom(pValeur);
-  if (lu) pOptions.niveau = *lu;
+  if (lu) pReglages.niveau = *lu;
   return lu.has_value();
 }
 
-constexpr std::array<DescriptionOption, 8> OPTIONS{{
-    {"help", 'h', nullptr, "print this help and exit", RoleOption::aide, nullptr},
-    {"version", 'V', nullptr, "print the version and exit", RoleOption::version, nullptr},
+// An on/off setting: the row names the field it turns on.
+template <bool Reglages::*Champ>
+bool activer(Reglages& pReglages, std::string_view) {
+  pReglages.*Champ = true;
+  return true;
+}
+
+constexpr auto OPTIONS = std::to_array<DescriptionOption>({
+    {"help", 'h', nullptr, "print this help and exit", RoleOption::aide},
+    {"version", 'V', nullptr, "print the version and exit", RoleOption::version},
+    {"verifier-options", '\0', nullptr, "check the options and the options file, then exit",
+     RoleOption::verification},
     {"marques", '\0', nullptr, "marks readable without colour: . X #, ship initials",
-     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.marques = true; }},
+     RoleOption::reglage, activer<&Reglages::marques>, true},
     {"souris", '\0', nullptr, "use the mouse to fire, choose, place and turn ships",
-     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.souris = true; }},
+     RoleOption::reglage, activer<&Reglages::souris>, true},
     {"devoiler", '\0', nullptr, "show the computer's fleet when a game ends", RoleOption::reglage,
-     [](Options& o, std::string_view) { return o.jeu.devoiler = true; }},
+     activer<&Reglages::devoiler>, true},
     {"garder-curseur", '\0', nullptr, "keep the aiming cursor on the last cell fired at",
-     RoleOption::reglage, [](Options& o, std::string_view) { return o.jeu.garderCurseur = true; }},
-    {"moderne", '\0', nullptr, "all four options above", RoleOption::reglage,
-     [](Options& o, std::string_view) {
-       o.jeu.marques = o.jeu.souris = o.jeu.devoiler = o.jeu.garderCurseur = true;
-       return true;
-     }},
+     RoleOption::reglage, activer<&Reglages::garderCurseur>, true},
+    {"moderne", '\0', nullptr, "all of", RoleOption::moderne},
     {"ordinateur", '\0', "NIVEAU", "computer level: hasard (default), chasseur, expert",
      RoleOption::reglage, niveau},
-}};
+});
 
 constexpr std::string_view SUITE_USAGE = R"(
 Options may also stand one a line in ${XDG_CONFIG_HOME:-$HOME/.config}/korvane/options
@@ -61,14 +68,8 @@ ${XDG_DATA_HOME:-$HOME/.local/share}/korvane and prepares them there):
   meilleurs.dat       the best scores; must exist, even empty, for wins to be recorded
 
 Exit status:
-  0       "Quitter" in the main menu, or help and version shown
-  1       the start screen or the rules could not be read
-  2       a bad option
-  3       "Afficher les regles" without regles.txt
-  4       the keyboard input ended
-  5       an internal error
-  128+n   ended by signal n, the terminal restored first
 )";
+constexpr std::size_t COLONNE_STATUT = 8;
 
 // An option met on the command line or in the file, with its value.
 struct Rencontre {
@@ -148,6 +149,31 @@ Passe lireArguments(const std::vector<std::string_view>& pArguments,
   return passe;
 }
 
+// Records what a setting (or --moderne, every setting marked for it) asks; false when the value is
+// refused or the option is no setting.
+bool appliquer(const DescriptionOption& pOption, std::string_view pValeur,
+               std::span<const DescriptionOption> pTable, Reglages& pReglages) {
+  if (pOption.role == RoleOption::reglage) return pOption.appliquer(pReglages, pValeur);
+  if (pOption.role != RoleOption::moderne) return false;
+  for (const DescriptionOption& o : pTable) {
+    if (o.dansModerne && !o.appliquer(pReglages, {})) return false;
+  }
+  return true;
+}
+
+// The usage's line for an option: --moderne names the options it turns on.
+std::string aideDe(const DescriptionOption& pOption, std::span<const DescriptionOption> pTable) {
+  std::string aide = pOption.aide;
+  if (pOption.role != RoleOption::moderne) return aide;
+  const char* separateur = ": ";
+  for (const DescriptionOption& o : pTable) {
+    if (!o.dansModerne) continue;
+    aide += std::string(separateur) + o.nomLong;
+    separateur = ", ";
+  }
+  return aide;
+}
+
 enum class EtatFichier { absent, illisible, lu };
 
 // Never blocks on a FIFO or a device and never swallows a huge file: a regular file of a few
@@ -186,7 +212,7 @@ std::string_view sansBlancs(std::string_view pLigne) {
 
 // Applies the file's options; false after writing the one line that names the fault.
 bool lireFichierOptions(const std::filesystem::path& pChemin,
-                        std::span<const DescriptionOption> pTable, Options& pOptions,
+                        std::span<const DescriptionOption> pTable, Reglages& pReglages,
                         std::ostream& pErreur) {
   if (pChemin.empty()) return true;
   std::string contenu;
@@ -207,8 +233,7 @@ bool lireFichierOptions(const std::filesystem::path& pChemin,
     const Passe passe = lireArguments({NOM, mot}, pTable);
     const bool valable =
         passe.erreur.empty() && passe.rencontres.size() == 1 &&
-        passe.rencontres[0].option->role == RoleOption::reglage &&
-        passe.rencontres[0].option->appliquer(pOptions, passe.rencontres[0].valeur);
+        appliquer(*passe.rencontres[0].option, passe.rencontres[0].valeur, pTable, pReglages);
     if (!valable) {
       pErreur << NOM << ": " << pChemin.string() << ":" << numero << ": invalid option '" << ligne
               << "'\n";
@@ -256,9 +281,15 @@ void ecrireUsage(std::ostream& pFlux, std::span<const DescriptionOption> pTable)
     gauche += std::string("--") + o.nomLong;
     if (o.argument) gauche += std::string("=") + o.argument;
     gauche.resize(std::max(gauche.size() + 1, COLONNE_AIDE), ' ');
-    pFlux << gauche << o.aide << "\n";
+    pFlux << gauche << aideDe(o, pTable) << "\n";
   }
   pFlux << SUITE_USAGE;
+  for (const auto& [statut, quand] : STATUTS) {
+    std::string numero = "  " + std::to_string(statut);
+    numero.resize(COLONNE_STATUT, ' ');
+    pFlux << numero << quand << "\n";
+  }
+  pFlux << "  128+n ended by signal n, the terminal restored first\n";
 }
 
 Lancement analyserLancement(const std::vector<std::string_view>& pArguments,
@@ -270,23 +301,27 @@ Lancement analyserLancement(const std::vector<std::string_view>& pArguments,
   for (const Rencontre& r : passe.rencontres) {
     if (r.option->role == RoleOption::aide) {
       ecrireUsage(pSortie, pTable);
-      return {0, {}};
+      return {STATUT_NORMAL, {}};
     }
     if (r.option->role == RoleOption::version) {
       pSortie << NOM << " " << KORVANE_VERSION << "\n";
-      return {0, {}};
+      return {STATUT_NORMAL, {}};
     }
   }
   Lancement lancement;
-  if (!lireFichierOptions(pFichierOptions, pTable, lancement.options, pErreur)) {
+  if (!lireFichierOptions(pFichierOptions, pTable, lancement.reglages, pErreur)) {
     return {STATUT_OPTION_INVALIDE, {}};
   }
+  bool verification = false;
   for (const Rencontre& r : passe.rencontres) {
-    if (!r.option->appliquer(lancement.options, r.valeur)) {
+    if (r.option->role == RoleOption::verification) {
+      verification = true;
+    } else if (!appliquer(*r.option, r.valeur, pTable, lancement.reglages)) {
       return refuser("invalid value '" + r.valeur + "' for --" + r.option->nomLong, pTable,
                      pErreur);
     }
   }
+  if (verification) lancement.statutSortie = STATUT_NORMAL;
   return lancement;
 }
 

@@ -9,36 +9,30 @@
 #include <string_view>
 #include <vector>
 
-#include "modele/options.hpp"
-#include "modele/ordinateur.hpp"
+#include "modele/reglages.hpp"
+#include "statuts.hpp"
 
-// What the options ask of the game. Without options every field keeps its default: the game
-// as it has always been.
-struct Options {
-  OptionsJeu jeu;
-  NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
-};
-
-enum class RoleOption { aide, version, reglage };
+// aide and version answer at once; verification parses everything, the options file included,
+// and ends (status 0 or 2) without touching anything; moderne turns on every row marked for it.
+enum class RoleOption { aide, version, verification, reglage, moderne };
 
 // One row per option: getopt, the options file and the usage all read the same table, so adding
-// an option is adding a row (and its field in Options).
+// an option is adding a row (and its field in Reglages).
 struct DescriptionOption {
   const char* nomLong;
   char nomCourt;         // '\0' when there is none
   const char* argument;  // name of the value in the usage ("NIVEAU"), nullptr when it takes none
   const char* aide;      // one line of the usage
   RoleOption role;
-  // Records a setting; false when its value is refused. Unused by help and version.
-  bool (*appliquer)(Options& pOptions, std::string_view pValeur);
+  // Records a setting; false when its value is refused. Only a setting has one.
+  bool (*appliquer)(Reglages& pReglages, std::string_view pValeur) = nullptr;
+  bool dansModerne = false;  // turned on by --moderne too
 };
 
-inline constexpr int STATUT_OPTION_INVALIDE = 2;
-
 struct Lancement {
-  // Set when the program ends here: 0 after help or version, 2 after a bad option.
+  // Set when the program ends here: 0 after help, version or a check, 2 after a bad option.
   std::optional<int> statutSortie;
-  Options options;
+  Reglages reglages;
 };
 
 std::span<const DescriptionOption> optionsDuJeu();

@@ -7,28 +7,30 @@
 #include <iostream>
 #include <string>
 
-#include "controleur/jeu.hpp"
 #include "ligneCommande.hpp"
 #include "menuPrincipal.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/terminal.hpp"
+#include "statuts.hpp"
 
 namespace {
-constexpr int STATUT_ERREUR_INTERNE = 5;
 
 // The whole game in the terminal; the terminal is given back when this returns. A message for
 // the way out goes to pMessage, to be printed on the restored terminal.
-int jouerDansLeTerminal(plateforme::OptionsTerminal pOptions, std::string& pMessage) try {
-  plateforme::Terminal terminal(pOptions);
+int jouerDansLeTerminal(const Reglages& pReglages, std::string& pMessage) try {
+  plateforme::OptionsTerminal options = 0;
+  if (pReglages.sansCouleur) options |= plateforme::OPTION_SANS_COULEUR;
+  if (pReglages.souris) options |= plateforme::OPTION_SOURIS;
+  plateforme::Terminal terminal(options);
   plateforme::SessionConsole session(terminal);
-  int statut = 0;
+  int statut = STATUT_NORMAL;
   try {
-    statut = programmePrincipal();
+    statut = programmePrincipal(pReglages);
   } catch (const plateforme::SortieProgramme& sortie) {
     statut = sortie.statut;
     pMessage = sortie.message;
   } catch (const plateforme::FinEntree&) {
-    statut = plateforme::STATUT_FIN_ENTREE;
+    statut = STATUT_FIN_ENTREE;
   } catch (const std::exception&) {
     // Out of memory or worse: still leave through here, so the terminal is given back.
     statut = STATUT_ERREUR_INTERNE;
@@ -40,31 +42,23 @@ int jouerDansLeTerminal(plateforme::OptionsTerminal pOptions, std::string& pMess
   return STATUT_ERREUR_INTERNE;
 }
 
-// Sets the run's options, NO_COLOR included; gives the terminal's share of them.
-plateforme::OptionsTerminal appliquerOptions(Options pOptions) {
-  plateforme::OptionsTerminal terminal = 0;
-  // NO_COLOR, set and not empty: no colour sent, the meaning carried by glyphs and reverse video.
+// NO_COLOR, set and not empty: no colour sent, the meaning carried by glyphs and reverse video.
+void appliquerSansCouleur(Reglages& pReglages) {
   const char* sansCouleur = std::getenv("NO_COLOR");
-  if (sansCouleur != nullptr && *sansCouleur != '\0') {
-    pOptions.jeu.marques = true;
-    terminal |= plateforme::OPTION_SANS_COULEUR;
-  }
-  if (pOptions.jeu.souris) terminal |= plateforme::OPTION_SOURIS;
-  definirOptionsJeu(pOptions.jeu);
-  definirNiveauOrdinateur(pOptions.niveau);
-  return terminal;
+  if (sansCouleur == nullptr || *sansCouleur == '\0') return;
+  pReglages.sansCouleur = true;
+  pReglages.marques = true;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Before the terminal is touched: help, version and bad options leave it as it was.
-  const Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
+  // Before the terminal is touched: help, version, a check and bad options leave it as it was.
+  Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
   if (lancement.statutSortie) return *lancement.statutSortie;
-  // The installed command asks this first, so that a bad option leaves no data folder behind.
-  if (std::getenv("KORVANE_VERIFIER_OPTIONS") != nullptr) return 0;
+  appliquerSansCouleur(lancement.reglages);
   std::string message;
-  const int statut = jouerDansLeTerminal(appliquerOptions(lancement.options), message);
+  const int statut = jouerDansLeTerminal(lancement.reglages, message);
   if (!message.empty()) {
     message += '\n';
     [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, message.data(), message.size());

@@ -12,6 +12,7 @@
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
 #include "modele/util.hpp"
+#include "statuts.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/menu.hpp"
 #include "vue/score.hpp"
@@ -23,6 +24,7 @@ enum Entree { NOUVELLE_PARTIE = 1, CHARGER_PARTIE, MEILLEURS_SCORES, REGLES, QUI
 
 // The run's one parameter set and whether a default set built by "Nouvelle partie" is held.
 struct EtatMenu {
+  const Reglages& reglages;
   Tparam parametre;
   int aLib = 0;
   int choixMenu = NOUVELLE_PARTIE;
@@ -47,9 +49,9 @@ void nouvellePartie(EtatMenu& pEtat) {
     setParamParDef(pEtat.parametre);
     pEtat.aLib = 1;
   }
-  if (menuNouvellePartie(pEtat.parametre) != 1) return;
+  if (menuNouvellePartie(pEtat.parametre, pEtat.reglages) != 1) return;
   clrscr();
-  const int gagnant = jouer(pEtat.parametre, 0);
+  const int gagnant = jouer(pEtat.parametre, 0, pEtat.reglages);
   textcolor(YELLOW);
   if (gagnant == 1) {
     ecrire("YOU WIN!");
@@ -69,7 +71,7 @@ void chargerPartie(EtatMenu& pEtat) {
   // A successful load puts the saved game in place of any held set, releasing it first; a
   // failed one leaves the held set as it was.
   if (restaurerPartie(pEtat.parametre)) {
-    const int gagnant = jouer(pEtat.parametre, 1);
+    const int gagnant = jouer(pEtat.parametre, 1, pEtat.reglages);
     textcolor(YELLOW);
     if (gagnant == 1) {
       ecrire("WINNER");
@@ -124,9 +126,9 @@ void executerEntree(EtatMenu& pEtat) {
 
 }  // namespace
 
-int programmePrincipal() {
-  EtatMenu etat;
-  initRandom();
+int programmePrincipal(const Reglages& pReglages) {
+  EtatMenu etat{pReglages, {}};
+  initRandom(pReglages.graine);
   initConsoleJeu();
   afficherStartScreen();
   lireTouche();
@@ -136,5 +138,5 @@ int programmePrincipal() {
     executerEntree(etat);
   }
   if (etat.aLib == 1) libererSiTenu(etat);
-  return 0;
+  return STATUT_NORMAL;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ligneCommande.hpp"
+#include "statuts.hpp"
 #include "support/shell.hpp"
 
 namespace fs = std::filesystem;
@@ -95,6 +97,13 @@ TEST(Markdown, ReconnaitLeTexteQuUnFormateurDeCodeAAbime) {
 
 // --- The manual page ---
 
+// "--nom-long" as roff writes it: every hyphen of an option is a minus sign.
+std::string optionEnRoff(const char* pNom) {
+  std::string enRoff = "\\-\\-";
+  for (const char* c = pNom; *c != '\0'; ++c) enRoff += *c == '-' ? "\\-" : std::string(1, *c);
+  return enRoff;
+}
+
 TEST(PageDeManuel, SansAvertissementDesLinters) {
   const std::string page = (RACINE / "man/korvane.6").string();
   struct Linter {
@@ -120,15 +129,54 @@ TEST(PageDeManuel, EtLeReadmeDecriventChaqueOption) {
   const std::string page = lireFichier(RACINE / "man/korvane.6");
   const std::string readme = lireFichier(RACINE / "README.md");
   for (const DescriptionOption& o : optionsDuJeu()) {
-    // In roff every hyphen of an option is a minus sign.
-    std::string enRoff = "\\-\\-";
-    for (const char* c = o.nomLong; *c != '\0'; ++c)
-      enRoff += *c == '-' ? "\\-" : std::string(1, *c);
-    EXPECT_NE(page.find(enRoff), std::string::npos) << o.nomLong;
+    EXPECT_NE(page.find(optionEnRoff(o.nomLong)), std::string::npos) << o.nomLong;
     EXPECT_NE(readme.find(std::string("`--") + o.nomLong), std::string::npos) << o.nomLong;
   }
   for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "NO_COLOR"}) {
     EXPECT_NE(page.find(variable), std::string::npos) << variable;
+  }
+}
+
+// The numbers of the statuses a text lists: the lines of its section that match pLigne.
+std::set<int> statutsListes(const std::string& pTexte, const std::string& pDebut,
+                            const std::string& pFin, const std::regex& pLigne) {
+  const auto debut = pTexte.find(pDebut);
+  const std::string section = pTexte.substr(debut, pTexte.find(pFin, debut + 1) - debut);
+  std::set<int> statuts;
+  std::istringstream flux(section);
+  std::smatch m;
+  for (std::string l; std::getline(flux, l);) {
+    if (std::regex_match(l, m, pLigne)) statuts.insert(std::stoi(m[1]));
+  }
+  return statuts;
+}
+
+TEST(StatutsDeSortie, LUsageLaPageDeManuelEtLeReadmeDonnentCeuxDuCode) {
+  std::set<int> attendus;
+  for (const DescriptionStatut& s : STATUTS) attendus.insert(s.statut);
+  std::ostringstream usage;
+  ecrireUsage(usage, optionsDuJeu());
+  EXPECT_EQ(statutsListes(usage.str(), "Exit status:", "\n\n", std::regex(R"(  (\d+) +\S.*)")),
+            attendus);
+  EXPECT_EQ(statutsListes(lireFichier(RACINE / "man/korvane.6"), ".SH EXIT STATUS", ".SH",
+                          std::regex(R"(\.B (\d+))")),
+            attendus);
+  EXPECT_EQ(statutsListes(lireFichier(RACINE / "README.md"), "## Exit statuses", "\n## ",
+                          std::regex(R"(\| (\d+) \|.*)")),
+            attendus);
+}
+
+// --moderne is described by the options it turns on, wherever a player reads about it.
+TEST(PageDeManuel, EtLeReadmeNommentCeQueModerneActive) {
+  const std::string page = lireFichier(RACINE / "man/korvane.6");
+  const std::string readme = lireFichier(RACINE / "README.md");
+  const std::string manModerne = page.substr(page.find(".B \\-\\-moderne"), 200);
+  const std::string readmeModerne = readme.substr(readme.find("| `--moderne`"), 200);
+  for (const DescriptionOption& o : optionsDuJeu()) {
+    if (!o.dansModerne) continue;
+    EXPECT_NE(manModerne.find(optionEnRoff(o.nomLong)), std::string::npos) << o.nomLong;
+    EXPECT_NE(readmeModerne.find(std::string("`--") + o.nomLong + "`"), std::string::npos)
+        << o.nomLong;
   }
 }
 

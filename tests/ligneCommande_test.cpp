@@ -74,6 +74,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CasLigne{{"-x"}, 2, "", "korvane: invalid option '-x'"},
                       CasLigne{{"--version", "-xV"}, 2, "", "korvane: invalid option '-x'"},
                       CasLigne{{"--help=3"}, 2, "", "korvane: invalid option '--help=3'"},
+                      // A check answers by its status alone, and refuses what the game would.
+                      CasLigne{{"--verifier-options", "--moderne"}, 0, "", ""},
+                      CasLigne{{"--verifier-options", "--ordinateur=fort"},
+                               2,
+                               "",
+                               "korvane: invalid value 'fort' for --ordinateur"},
                       CasLigne{{"partie"}, 2, "", "korvane: unexpected argument 'partie'"},
                       CasLigne{{"--", "--help"}, 2, "", "korvane: unexpected argument '--help'"},
                       // An error anywhere wins over a help request: nothing is half done.
@@ -96,19 +102,19 @@ TEST(UsageDuJeu, NommeChaqueOptionLesFichiersEtLesStatuts) {
 
 std::vector<std::string> appliquees;
 
-constexpr std::array<DescriptionOption, 3> TABLE_ESSAI{{
-    {"help", 'h', nullptr, "help", RoleOption::aide, nullptr},
+constexpr auto TABLE_ESSAI = std::to_array<DescriptionOption>({
+    {"help", 'h', nullptr, "help", RoleOption::aide},
     {"essai", 'e', nullptr, "a flag", RoleOption::reglage,
-     [](Options&, std::string_view) {
+     [](Reglages&, std::string_view) {
        appliquees.emplace_back("essai");
        return true;
      }},
     {"niveau", '\0', "NIVEAU", "1 to 3", RoleOption::reglage,
-     [](Options&, std::string_view pValeur) {
+     [](Reglages&, std::string_view pValeur) {
        appliquees.emplace_back("niveau=" + std::string(pValeur));
        return pValeur == "1" || pValeur == "2" || pValeur == "3";
      }},
-}};
+});
 
 class FichierOptions : public ::testing::Test {
  protected:
@@ -197,18 +203,18 @@ TEST(OptionsDuJeu, LeFichierPuisLaLigneDeCommandeRemplissentLesReglages) {
   Lancement l =
       analyserLancement(arguments, dossier.chemin() / "options", optionsDuJeu(), sortie, erreur);
   EXPECT_EQ(l.statutSortie, std::nullopt);
-  EXPECT_TRUE(l.options.jeu.marques);
-  EXPECT_TRUE(l.options.jeu.souris);
-  EXPECT_FALSE(l.options.jeu.devoiler);
-  EXPECT_FALSE(l.options.jeu.garderCurseur);
-  EXPECT_EQ(l.options.niveau, NiveauOrdinateur::chasseur);
+  EXPECT_TRUE(l.reglages.marques);
+  EXPECT_TRUE(l.reglages.souris);
+  EXPECT_FALSE(l.reglages.devoiler);
+  EXPECT_FALSE(l.reglages.garderCurseur);
+  EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::chasseur);
   // None: the described game; --moderne: the four at once.
   l = analyserLancement({"korvane"}, {}, optionsDuJeu(), sortie, erreur);
-  EXPECT_FALSE(l.options.jeu.marques || l.options.jeu.souris || l.options.jeu.devoiler ||
-               l.options.jeu.garderCurseur);
-  EXPECT_EQ(l.options.niveau, NiveauOrdinateur::hasard);
+  EXPECT_FALSE(l.reglages.marques || l.reglages.souris || l.reglages.devoiler ||
+               l.reglages.garderCurseur);
+  EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::hasard);
   l = analyserLancement({"korvane", "--moderne"}, {}, optionsDuJeu(), sortie, erreur);
-  EXPECT_TRUE(l.options.jeu.marques && l.options.jeu.souris && l.options.jeu.devoiler &&
-              l.options.jeu.garderCurseur);
+  EXPECT_TRUE(l.reglages.marques && l.reglages.souris && l.reglages.devoiler &&
+              l.reglages.garderCurseur);
   EXPECT_EQ(analyser({"--ordinateur=fort"}, optionsDuJeu()).statut, STATUT_OPTION_INVALIDE);
 }

@@ -23,8 +23,7 @@ class Programme : public ::testing::Test {
   void SetUp() override { dossier_.preparerDonneesDuJeu(); }
 
   int lancer(TerminalScripte& pTerminal, unsigned pGraine = 1) {
-    fixerGraine(pGraine);
-    return executerStatut(pTerminal, programmePrincipal);
+    return executerProgramme(pTerminal, pGraine);
   }
 
   DossierTemporaire dossier_;

@@ -36,8 +36,7 @@ class PartieComplete : public ::testing::Test {
     terminal_ = std::make_unique<TerminalScripte>();
     terminal_->taper(pDebut);
     terminal_->repondre(JoueurAutomatique(std::move(pApres), pCommentCommencer));
-    fixerGraine(pGraine);
-    return executerStatut(*terminal_, programmePrincipal);
+    return executerProgramme(*terminal_, pGraine);
   }
 
   // The first seed whose new game, played to its end, shows pResultat; the files are reset.
@@ -190,8 +189,7 @@ TEST_F(PartieComplete, UnChargementReussiRemplaceLeJeuTenuEtLaPartieSuivanteRepa
   terminal_->taper("x" + reglerDeuxBateauxParType() + VERS_LA_REPRISE);
   std::deque<std::string> apres{"x", "x", std::string(touches::HAUT) + AFFICHER_REGLAGES};
   terminal_->repondre(JoueurAutomatique(apres, Debut::quitter));
-  fixerGraine(1);
-  EXPECT_EQ(executerStatut(*terminal_, programmePrincipal), 4);
+  EXPECT_EQ(executerProgramme(*terminal_, 1), 4);
   EXPECT_EQ(ligne(1), "Nombre d'instances 1");
 }
 

@@ -29,6 +29,7 @@
 #include "modele/score.hpp"
 #include "plateforme/clavier.hpp"
 #include "plateforme/console.hpp"
+#include "statuts.hpp"
 #include "support/dossierTemporaire.hpp"
 #include "support/joueurAutomatique.hpp"
 
@@ -275,14 +276,16 @@ class TerminalSinge final : public plateforme::Peripherique {
 };
 
 // The exit status of one start of the program, as the entry gives it.
-int lancer(TerminalSinge& pTerminal) {
+int lancer(TerminalSinge& pTerminal, unsigned pGraine) {
   const plateforme::SessionConsole session(pTerminal);
   try {
-    return programmePrincipal();
+    Reglages reglages;
+    reglages.graine = pGraine;
+    return programmePrincipal(reglages);
   } catch (const plateforme::SortieProgramme& sortie) {
     return sortie.statut;
   } catch (const plateforme::FinEntree&) {
-    return plateforme::STATUT_FIN_ENTREE;
+    return STATUT_FIN_ENTREE;
   } catch (const std::exception&) {
     return 5;
   }
@@ -303,12 +306,12 @@ Bilan jouer(unsigned pGraine, int pTouches, Temoin& pTemoin) {
   Singe singe(pGraine, pTouches, pTemoin);
   Bilan bilan;
   while (!singe.aFini() && bilan.lancements <= pTouches) {
-    fixerGraine(pGraine * 1000U + static_cast<unsigned>(bilan.lancements++));
     TerminalSinge terminal(singe);
-    const int statut = lancer(terminal);
+    const int statut =
+        lancer(terminal, pGraine * 1000U + static_cast<unsigned>(bilan.lancements++));
     bilan.codesLus += terminal.codesLus();
     // 0 for "Quitter", 4 when the keys ran out; 1, 3 and 5 need missing files or worse.
-    if (statut != 0 && statut != plateforme::STATUT_FIN_ENTREE) {
+    if (statut != 0 && statut != STATUT_FIN_ENTREE) {
       bilan.faute = "exit status " + std::to_string(statut);
       return bilan;
     }

@@ -36,7 +36,6 @@ namespace {
 constexpr int X_PLACEMENT = 5;  // origin of the placement board
 constexpr int Y_PLACEMENT = 3;
 constexpr int TOUCHE_R = 'R';
-constexpr int TOUCHE_TOURNER = 'r';
 
 // Along its length the first cell is drawn from 1 to 10 - L, so a ship placed by chance never
 // reaches the last row or column; across it any row or column will do.
@@ -52,10 +51,12 @@ void tirerPosition(TPosition& pPos, int pLongueur) {
 }
 
 // The committed ships, then the one being placed on top of any it lies over.
-void dessinerPlacement(const TJoueur& pJoueur, int pNbBateaux, int pIdBateau) {
+void dessinerPlacement(const TJoueur& pJoueur, int pNbBateaux, int pIdBateau,
+                       const Reglages& pReglages) {
   resetGrille(X_PLACEMENT, Y_PLACEMENT);
   for (int i = pNbBateaux - 1; i >= pIdBateau; --i) {
-    afficherBateau(pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_PLACEMENT, Y_PLACEMENT);
+    afficherBateau(pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_PLACEMENT, Y_PLACEMENT,
+                   pReglages);
   }
 }
 
@@ -92,14 +93,14 @@ int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pCl
 }
 
 // The last ship first, down to ship 0; each key moves, turns or commits the current ship.
-void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
+void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages) {
   clrscr();
   afficherGrille(X_PLACEMENT, Y_PLACEMENT, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
   int nbBateau = pNbBateaux;
   while (nbBateau > 0) {
     const int k = nbBateau - 1;
     afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom);
-    dessinerPlacement(pJoueur, pNbBateaux, k);
+    dessinerPlacement(pJoueur, pNbBateaux, k, pReglages);
     int touche = lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
     if (const auto clic = clicDerniereTouche()) touche = clicDePlacement(pJoueur, k, *clic);
@@ -114,7 +115,7 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux) {
 }  // namespace
 
 // The computer's fleet is placed before the player is asked how to place theirs.
-void placerBateau(Tparam& pParametre) {
+void placerBateau(Tparam& pParametre, const Reglages& pReglages) {
   const int nbBateaux = getNbBateaux(pParametre);
   clrscr();
   pParametre.joueur1->nomJoueur = couperNom(saisirPseudo());
@@ -123,7 +124,7 @@ void placerBateau(Tparam& pParametre) {
   if (estAlea()) {
     placementAlea(*pParametre.joueur1, nbBateaux);
   } else {
-    placementManuel(*pParametre.joueur1, nbBateaux);
+    placementManuel(*pParametre.joueur1, nbBateaux, pReglages);
   }
 }
 

@@ -8,7 +8,6 @@
 #include "controleur/bateau.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/coup.hpp"
-#include "modele/options.hpp"
 #include "modele/parametre.hpp"
 #include "modele/pile.hpp"
 #include "modele/random.hpp"
@@ -35,10 +34,9 @@ constexpr std::string_view SAUVEGARDE_RATEE = "Une erreur est survenue. Sauvegar
 constexpr std::string_view QUESTION_QUITTER =
     "Voulez-vous vraiment quitter? La partie est perdue sans sauvegarde.";
 
-NiveauOrdinateur niveauDuRun = NiveauOrdinateur::hasard;
-
 struct Partie {
   Tparam& param;
+  const Reglages& reglages;
   int joueurTour = 0;
   int curseurX = 1;
   int curseurY = 1;
@@ -68,17 +66,17 @@ void afficherTour(Partie& pPartie) {
   if (!pPartie.flottesAffichees) {
     for (int i = 0; i < pPartie.nbBateau; ++i) {
       afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_GRILLE_JOUEUR,
-                     Y_GRILLES);
+                     Y_GRILLES, pPartie.reglages);
     }
     pPartie.marquesCible.fill(MARQUE_INCONNUE);
     pPartie.marquesJoueur.fill(MARQUE_INCONNUE);
     pPartie.flottesAffichees = true;
   }
   // The computer's shots come after the ships: a hit shows over the ship it struck.
-  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, Y_GRILLES,
-                          X_GRILLE_CIBLE);
-  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, Y_GRILLES,
-                          X_GRILLE_JOUEUR);
+  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, Y_GRILLES, X_GRILLE_CIBLE,
+                          pPartie.reglages);
+  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, Y_GRILLES, X_GRILLE_JOUEUR,
+                          pPartie.reglages);
   afficherScore(getScore(*humain.pileCoup), 1, getTouche(*humain.pileCoup),
                 getNbTir(*humain.pileCoup));
   afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup));
@@ -124,7 +122,7 @@ void afficherCurseur(const Partie& pPartie) {
   const TPlateauTirs& tirs = pPartie.param.joueur1->pileCoup->plateau;
   const int marque =
       tirs.marque[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))];
-  const bool surUnTir = optionsJeu().garderCurseur && marque != 0;
+  const bool surUnTir = pPartie.reglages.garderCurseur && marque != 0;
   afficherCaractereDansGrille(surUnTir ? WHITE : YELLOW, surUnTir ? marque : BLACK, 'O',
                               X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY, pPartie.curseurX);
 }
@@ -172,11 +170,11 @@ void coupHumain(Partie& pPartie) {
 // At hasard the computer may pick a cell it already shot; the refusal costs it one turn of the
 // loop. The other levels read the marks and sunk flags that this turn's redraw brought up to date.
 void coupOrdinateur(Partie& pPartie) {
-  if (niveauDuRun == NiveauOrdinateur::hasard) {
+  if (pPartie.reglages.niveau == NiveauOrdinateur::hasard) {
     pPartie.curseurX = nombreAleatoire(1, TAILLE_GRILLE);
     pPartie.curseurY = nombreAleatoire(1, TAILLE_GRILLE);
   } else {
-    const int code = choisirTir(niveauDuRun, *pPartie.param.joueur2->pileCoup,
+    const int code = choisirTir(pPartie.reglages.niveau, *pPartie.param.joueur2->pileCoup,
                                 pPartie.param.joueur1->mBateauxDuJoueur);
     pPartie.curseurX = colonneDeCode(code);
     pPartie.curseurY = ligneDeCode(code);
@@ -204,9 +202,9 @@ void devoilerFlotte(Partie& pPartie) {
   afficherTour(pPartie);
   const TJoueur& ordi = *pPartie.param.joueur2;
   for (const TInfoBateau& bateau : ordi.mBateauxDuJoueur) {
-    afficherBateau(bateau, X_GRILLE_CIBLE, Y_GRILLES);
+    afficherBateau(bateau, X_GRILLE_CIBLE, Y_GRILLES, pPartie.reglages);
   }
-  afficherTirs(*pPartie.param.joueur1->pileCoup, Y_GRILLES, X_GRILLE_CIBLE);
+  afficherTirs(*pPartie.param.joueur1->pileCoup, Y_GRILLES, X_GRILLE_CIBLE, pPartie.reglages);
   textcolor(YELLOW);
   gotoxy(1, Y_MESSAGES + 1);
   ecrire("Partie terminee: appuyez sur une touche");
@@ -230,16 +228,8 @@ int nbTirs(const Tparam& pParam) {
 
 }  // namespace
 
-void definirNiveauOrdinateur(NiveauOrdinateur pNiveau) {
-  niveauDuRun = pNiveau;
-}
-
-NiveauOrdinateur niveauOrdinateur() {
-  return niveauDuRun;
-}
-
-int jouer(Tparam& pParam, int estReprise) {
-  Partie partie{pParam};
+int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
+  Partie partie{pParam, pReglages};
   if (estReprise == 0) {
     pParam.aCommence = nombreAleatoire(1, 2);
     partie.joueurTour = pParam.aCommence;
@@ -256,7 +246,7 @@ int jouer(Tparam& pParam, int estReprise) {
       coupHumain(partie);
     } else {
       coupOrdinateur(partie);
-      if (optionsJeu().garderCurseur) {
+      if (pReglages.garderCurseur) {
         partie.curseurX = partie.dernierTirX;
         partie.curseurY = partie.dernierTirY;
       }
@@ -264,7 +254,7 @@ int jouer(Tparam& pParam, int estReprise) {
     gagnant = estGagne(pParam);
     if (gagnant == 1 || gagnant == 2 || partie.quit) break;
   }
-  if (optionsJeu().devoiler && (gagnant == 1 || gagnant == 2)) devoilerFlotte(partie);
+  if (pReglages.devoiler && (gagnant == 1 || gagnant == 2)) devoilerFlotte(partie);
   afficherFin();
   return gagnant;
 }

@@ -13,12 +13,12 @@ constexpr int NB_LIGNES = 3;
 }  // namespace
 
 // Settings changed here stay in the set whether the player then plays or goes back.
-int menuNouvellePartie(Tparam& pParametre) {
+int menuNouvellePartie(Tparam& pParametre, const Reglages& pReglages) {
   int choix = 1;
   for (;;) {
     choix = choisirLigne(1, NB_LIGNES, RANGEE_MENU, choix, afficherMenuNouvellePartie);
     if (choix == 1) {
-      placerBateau(pParametre);
+      placerBateau(pParametre, pReglages);
       return 1;
     }
     if (choix != 2) return 0;

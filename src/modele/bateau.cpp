@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int TOUCHE_TOURNER = 'r';
-
 TInfoBateau& bateauDe(TJoueur& pJoueur, int pIdBateau) {
   return pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(pIdBateau)];
 }

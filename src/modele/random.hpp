@@ -2,7 +2,8 @@
 // The game's one random sequence: seeded once, drawn by placement, the first player and the
 // computer's shots.
 
-void initRandom();
+#include <optional>
+
+// Seeds with pGraine, or with the clock when there is none (a run without a seed set).
+void initRandom(std::optional<unsigned> pGraine = std::nullopt);
 int nombreAleatoire(int pMin, int pMax);
-// Makes the next initRandom seed with pGraine instead of the clock (tests, benchmarks).
-void fixerGraine(unsigned pGraine);

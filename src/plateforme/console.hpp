@@ -20,8 +20,6 @@ struct SortieProgramme {
   std::string message{};
 };
 
-inline constexpr int STATUT_FIN_ENTREE = 4;
-
 class Peripherique {
  public:
   virtual ~Peripherique() = default;

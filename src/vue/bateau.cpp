@@ -4,7 +4,6 @@
 #include <string>
 
 #include "modele/coniocouleur.hpp"
-#include "modele/options.hpp"
 #include "modele/util.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
@@ -37,9 +36,10 @@ int couleurLisibleSur(int pFond) {
 }  // namespace
 
 // A ship shows as a run of blank cells on its own colour; a sunk one is left to its shot marks.
-void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPositionYGrille) {
+void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPositionYGrille,
+                    const Reglages& pReglages) {
   if (pBateau.estCoule != 0) return;
-  const bool marques = optionsJeu().marques;
+  const bool marques = pReglages.marques;
   const char caractere = marques ? initialeDuType(pBateau.mType) : ' ';
   const int couleurTexte = marques ? couleurLisibleSur(pBateau.mCouleur) : BLACK;
   int ligne = pBateau.mCoordonnees.mLatitude;

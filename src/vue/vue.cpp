@@ -11,15 +11,13 @@
 #include "modele/coniocouleur.hpp"
 #include "modele/couleurs.hpp"
 #include "modele/fichier.hpp"
-#include "modele/options.hpp"
 #include "modele/parametre.hpp"
+#include "statuts.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vueGrille.hpp"
 
 namespace {
 
-constexpr int STATUT_ERREUR_LECTURE = 1;
-constexpr int STATUT_REGLES_ABSENTES = 3;
 // Far beyond any screen of text: a larger file is taken for a wrong one, not read into memory.
 constexpr std::size_t TAILLE_TEXTE_MAX = 1024 * 1024;
 
@@ -42,7 +40,7 @@ std::string dossierCourant() {
 bool afficherTexte(const std::string& pNom) {
   const ContenuFichier texte = lireFichier(pNom, TAILLE_TEXTE_MAX);
   if (texte.etat == EtatLecture::absent) return false;
-  if (texte.etat == EtatLecture::erreur) sortirSansTexte(pNom, STATUT_ERREUR_LECTURE);
+  if (texte.etat == EtatLecture::erreur) sortirSansTexte(pNom, STATUT_TEXTE_ILLISIBLE);
   ecrire(std::string_view(reinterpret_cast<const char*>(texte.octets.data()), texte.octets.size()));
   return true;
 }
@@ -68,21 +66,21 @@ int xPanneau(int pIdJoueur) {
 
 }  // namespace
 
-char glypheDuTir(int pMarque) {
-  if (!optionsJeu().marques) return 'X';
+char glypheDuTir(int pMarque, const Reglages& pReglages) {
+  if (!pReglages.marques) return 'X';
   if (pMarque == MARQUE_RATE) return '.';
   return pMarque == MARQUE_COULE ? '#' : 'X';
 }
 
 // Each shot is a white X on the colour of its mark: miss, hit, or hit on a sunk ship.
-void afficherTirs(const TPile& pPile, int pHaut, int pGauche) {
+void afficherTirs(const TPile& pPile, int pHaut, int pGauche, const Reglages& pReglages) {
   MarquesAffichees inconnues;
   inconnues.fill(MARQUE_INCONNUE);
-  afficherMarquesChangees(pPile.plateau, inconnues, pHaut, pGauche);
+  afficherMarquesChangees(pPile.plateau, inconnues, pHaut, pGauche, pReglages);
 }
 
 void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
-                             int pGauche) {
+                             int pGauche, const Reglages& pReglages) {
   for (int code = 0; code <= TPlateauTirs::CODE_MAX; ++code) {
     const auto i = static_cast<std::size_t>(code);
     const std::uint8_t marque = pTirs.nombre[i] > 0 ? pTirs.marque[i] : 0;
@@ -90,7 +88,7 @@ void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffic
     pAffichees[i] = marque;
     // A cell never shot keeps what lies under it: water, a ship, or the erased cursor.
     if (marque == 0) continue;
-    afficherCaractereDansGrille(WHITE, marque, glypheDuTir(marque), pGauche, pHaut,
+    afficherCaractereDansGrille(WHITE, marque, glypheDuTir(marque, pReglages), pGauche, pHaut,
                                 ligneDeCode(code), colonneDeCode(code));
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "modele/reglages.hpp"
 #include "modele/structures.hpp"
 
 void afficherStartScreen();
@@ -14,8 +15,8 @@ void afficherRegles();
 
 // The character of a shot: an X; with readable marks '.' for a miss, 'X' for a hit, '#' for a hit
 // on a sunk ship.
-char glypheDuTir(int pMarque);
-void afficherTirs(const TPile& pPile, int pHaut, int pGauche);
+char glypheDuTir(int pMarque, const Reglages& pReglages);
+void afficherTirs(const TPile& pPile, int pHaut, int pGauche, const Reglages& pReglages);
 
 // The mark each cell of a board shows, as last drawn there (0: none), or unknown.
 using MarquesAffichees = std::array<std::uint8_t, TPlateauTirs::CODE_MAX + 1>;
@@ -23,7 +24,7 @@ inline constexpr std::uint8_t MARQUE_INCONNUE = 0xFF;
 // Draws only the marks that differ from those shown, and records them: a turn that changed
 // nothing costs the same at the first shot as at the hundredth.
 void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
-                             int pGauche);
+                             int pGauche, const Reglages& pReglages);
 void afficherNom(std::string_view pNom, int pIdJoueur);
 void afficherTouchesJeu();
 

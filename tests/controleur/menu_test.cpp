@@ -7,13 +7,14 @@
 #include "controleur/menu.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/parametre.hpp"
+#include "statuts.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace {
 
 using plateforme::Ecran;
 
-constexpr int STATUT_FIN = plateforme::STATUT_FIN_ENTREE;
+constexpr int STATUT_FIN = STATUT_FIN_ENTREE;
 const std::string TIRETS(33, '-');
 
 Tparam parDefaut() {
@@ -61,7 +62,7 @@ TEST_P(MenuNouvellePartieSelection, MarqueLaBonneLigneSansBoucler) {
   Tparam p = parDefaut();
   TerminalScripte t;
   for (const auto& k : GetParam().touches) t.taper(k);
-  EXPECT_EQ(executer(t, [&] { menuNouvellePartie(p); }), STATUT_FIN);
+  EXPECT_EQ(executer(t, [&] { menuNouvellePartie(p, REGLAGES_DECRITS); }), STATUT_FIN);
   EXPECT_EQ(lignes(t.vues().back(), 1, 7), [&] {
     auto attendu = menuNouvellePartie(GetParam().choix);
     attendu.push_back("");
@@ -93,7 +94,7 @@ TEST(MenuNouvellePartie, GardeLaCouleurCourante) {
   TerminalScripte t;
   executer(t, [&] {
     textcolor(YELLOW);
-    menuNouvellePartie(p);
+    menuNouvellePartie(p, REGLAGES_DECRITS);
   });
   EXPECT_EQ(attribut(t.vues().back(), 4, 4), YELLOW);
   EXPECT_EQ(attribut(t.vues().back(), 1, 1), YELLOW);
@@ -102,7 +103,7 @@ TEST(MenuNouvellePartie, GardeLaCouleurCourante) {
 TEST(MenuNouvellePartie, RetourRendZeroSansToucherAuJeu) {
   Tparam p = parDefaut();
   TerminalScripte t{touches::BAS, touches::BAS, touches::ENTREE};
-  EXPECT_EQ(executerStatut(t, [&] { return menuNouvellePartie(p); }), 0);
+  EXPECT_EQ(executerStatut(t, [&] { return menuNouvellePartie(p, REGLAGES_DECRITS); }), 0);
   EXPECT_EQ(p.mNombreInstanceBateaux, 1);
   EXPECT_EQ(p.joueur1->mBateauxDuJoueur[3].mNom, "fenoril");
   EXPECT_EQ(p.joueur1->nbCasesPrises, 0);
@@ -111,7 +112,7 @@ TEST(MenuNouvellePartie, RetourRendZeroSansToucherAuJeu) {
 TEST(MenuNouvellePartie, JouerPlaceLesDeuxFlottesEtRendUn) {
   Tparam p = parDefaut();
   TerminalScripte t{touches::ENTREE, "Alice\r", touches::BAS, touches::ENTREE};
-  EXPECT_EQ(executerStatut(t, [&] { return menuNouvellePartie(p); }), 1);
+  EXPECT_EQ(executerStatut(t, [&] { return menuNouvellePartie(p, REGLAGES_DECRITS); }), 1);
   EXPECT_EQ(p.joueur1->nomJoueur, "Alice");
   EXPECT_EQ(p.joueur1->nbCasesPrises, 14);
   EXPECT_EQ(p.joueur2->nbCasesPrises, 14);
@@ -120,7 +121,7 @@ TEST(MenuNouvellePartie, JouerPlaceLesDeuxFlottesEtRendUn) {
 TEST(MenuNouvellePartie, ParametresPuisRetourRevientSurParametres) {
   Tparam p = parDefaut();
   TerminalScripte t{touches::BAS, touches::ENTREE, touches::BAS, touches::BAS, touches::ENTREE};
-  EXPECT_EQ(executer(t, [&] { menuNouvellePartie(p); }), STATUT_FIN);
+  EXPECT_EQ(executer(t, [&] { menuNouvellePartie(p, REGLAGES_DECRITS); }), STATUT_FIN);
   const auto& v = t.vues();
   ASSERT_EQ(v.size(), 6u);
   EXPECT_EQ(lignes(v[2], 1, 6), menuParametres(1));

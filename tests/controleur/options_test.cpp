@@ -9,7 +9,6 @@
 
 #include "controleur/bateau.hpp"
 #include "controleur/partieDeTest.hpp"
-#include "modele/options.hpp"
 #include "plateforme/console.hpp"
 #include "support/terminalScripte.hpp"
 
@@ -17,15 +16,6 @@ using namespace partie;
 using plateforme::Ecran;
 
 namespace {
-
-// Sets the run's options for the life of the object, then gives back the described game.
-class AvecOptions {
- public:
-  explicit AvecOptions(OptionsJeu pOptions) { definirOptionsJeu(pOptions); }
-  ~AvecOptions() { definirOptionsJeu({}); }
-  AvecOptions(const AvecOptions&) = delete;
-  AvecOptions& operator=(const AvecOptions&) = delete;
-};
 
 void attendreCase(const Ecran& pV, int pXGrille, int pCode, const std::string& pTexte, int pAttr) {
   const int x = xCase(pXGrille, colonneDeCode(pCode));
@@ -42,10 +32,10 @@ std::string clicSurCase(int pXGrille, int pYGrille, int pLigne, int pColonne) {
 
 class PartieAvecOptions : public testing::Test {
  protected:
-  int jouerAvec(TerminalScripte& pT, int pPremier) {
+  int jouerAvec(TerminalScripte& pT, int pPremier, const Reglages& pReglages) {
     return executer(pT, [&] {
       std::srand(graineOuCommence(pPremier));
-      gagnant = jouer(p, 0);
+      gagnant = jouer(p, 0, pReglages);
     });
   }
   Tparam p = nouvellePartie();
@@ -55,10 +45,9 @@ class PartieAvecOptions : public testing::Test {
 }  // namespace
 
 TEST_F(PartieAvecOptions, MarquesLisiblesSansCouleur) {
-  AvecOptions options({.marques = true});
   // A miss, then the two cells of the computer's tug: a hit that the next shot sinks.
   TerminalScripte t{viserEtTirer(20), viserEtTirer(25), viserEtTirer(24)};
-  jouerAvec(t, 1);
+  jouerAvec(t, 1, {.marques = true});
   const auto& vues = t.vues();
   ASSERT_GE(vues.size(), 4u);
   // Each own ship cell carries its type's initial, white on dark colours and black on light ones.
@@ -78,9 +67,8 @@ TEST_F(PartieAvecOptions, MarquesLisiblesSansCouleur) {
 }
 
 TEST_F(PartieAvecOptions, LeCurseurGardeResteSurLeDernierTirEtMontreSaMarque) {
-  AvecOptions options({.garderCurseur = true});
   TerminalScripte t{viserEtTirer(20), "H"};
-  jouerAvec(t, 1);
+  jouerAvec(t, 1, {.garderCurseur = true});
   const auto& vues = t.vues();
   ASSERT_GE(vues.size(), 3u);
   attendreCase(vues[1], GRILLE_CIBLE, 20, "O", attr(WHITE, LIGHTBLUE));
@@ -90,7 +78,6 @@ TEST_F(PartieAvecOptions, LeCurseurGardeResteSurLeDernierTirEtMontreSaMarque) {
 }
 
 TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
-  AvecOptions options({.devoiler = true});
   // Every cell of the target board but the tug's second one, while the game asks: the computer
   // wins. Then one key on the revealed fleet, one on the end screen.
   std::deque<std::string> tirs;
@@ -116,7 +103,7 @@ TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
     tirs.pop_front();
     return tir;
   });
-  jouerAvec(t, 2);
+  jouerAvec(t, 2, {.devoiler = true});
   ASSERT_EQ(gagnant, 2);
   ASSERT_TRUE(devoile);
   EXPECT_EQ(ligne(*devoile, 33), "Partie terminee: appuyez sur une touche");
@@ -128,18 +115,16 @@ TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
 }
 
 TEST_F(PartieAvecOptions, UnClicSurLaCibleViseEtTire) {
-  AvecOptions options({.souris = true});
   TerminalScripte t{clicSurCase(GRILLE_JOUEUR, 5, 3, 2), "\x1b[<2;98;9M",
                     clicSurCase(GRILLE_CIBLE, 5, 3, 2)};
   t.activerSouris();
-  jouerAvec(t, 1);
+  jouerAvec(t, 1, {.souris = true});
   // Clicks on the own board and right clicks do nothing; the left click on the target fires.
   EXPECT_EQ(getLongPile(*p.joueur1->pileCoup), 1);
   EXPECT_EQ(p.joueur1->pileCoup->debut->coup.position, codeCase(3, 2));
 }
 
 TEST(PlacementALaSouris, UnClicDeplaceLeBateauUnAutreLePoseUnDroitLeTourne) {
-  AvecOptions options({.souris = true});
   Tparam p;
   setParamParDef(p);
   // Name, placement by hand, then the cargo (5 cells, vertical at A1): a right click turns it,
@@ -147,7 +132,7 @@ TEST(PlacementALaSouris, UnClicDeplaceLeBateauUnAutreLePoseUnDroitLeTourne) {
   TerminalScripte t{"Alice\r", "\r", "\x1b[<2;1;1M", clicSurCase(5, 3, 9, 3),
                     clicSurCase(5, 3, 9, 3)};
   t.activerSouris();
-  executer(t, [&] { placerBateau(p); });
+  executer(t, [&] { placerBateau(p, {.souris = true}); });
   const TPosition& cargo = p.joueur1->mBateauxDuJoueur[3].mCoordonnees;
   EXPECT_EQ(cargo.mDirection, horizontal);
   EXPECT_EQ(cargo.mLatitude, 9);

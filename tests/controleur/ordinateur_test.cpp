@@ -24,12 +24,6 @@ namespace {
 constexpr NiveauOrdinateur NIVEAUX[] = {NiveauOrdinateur::hasard, NiveauOrdinateur::chasseur,
                                         NiveauOrdinateur::expert};
 
-// The run's level goes back to hasard after each test: every other test plays the default game.
-class AvecNiveau : public testing::Test {
- protected:
-  void TearDown() override { definirNiveauOrdinateur(NiveauOrdinateur::hasard); }
-};
-
 std::vector<int> positionsDansLOrdre(const TPile& pPile) {
   std::vector<int> tirs;
   for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
@@ -264,7 +258,7 @@ std::vector<int> tirsOrdiDUnePartie(int pN, unsigned pGraine) {
   }
   for (int code : flotteOrdi) t.taper(viserEtTirer(code));
   t.taper("x");
-  executer(t, [&] { jouer(p, 0); });
+  executer(t, [&] { jouer(p, 0, REGLAGES_DECRITS); });
   return positionsDansLOrdre(*p.joueur2->pileCoup);
 }
 
@@ -281,7 +275,6 @@ class HasardCommeAvant : public testing::TestWithParam<PartieEnregistree> {};
 // Recorded from the game before the levels existed.
 TEST_P(HasardCommeAvant, MemesTirsDansLeMemeOrdre) {
   const PartieEnregistree& attendue = GetParam();
-  definirNiveauOrdinateur(NiveauOrdinateur::hasard);
   const std::vector<int> tirs = tirsOrdiDUnePartie(attendue.n, attendue.graine);
   ASSERT_EQ(tirs.size(), attendue.nbTirs);
   long long somme = 0;
@@ -299,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- The level of the run, resumed games included ---
 
-class Reprise : public AvecNiveau, public testing::WithParamInterface<NiveauOrdinateur> {};
+class Reprise : public testing::TestWithParam<NiveauOrdinateur> {};
 
 // A game saved after one exchange, in which the computer hit the human's submarine (65 to 68).
 // Resumed at a level, the human fires once and leaves: the computer's one shot is the level's.
@@ -315,12 +308,11 @@ TEST_P(Reprise, LaPartieRepriseSeJoueAuNiveauDonne) {
   }
   Tparam q;
   ASSERT_TRUE(restaurerPartie(q));
-  definirNiveauOrdinateur(niveau);
   TerminalScripte t{viserEtTirer(109), "q" + std::string(touches::HAUT) + "\r", "x"};
   EXPECT_EQ(executer(t,
                      [&] {
                        std::srand(1);  // hasard would fire at 47
-                       jouer(q, 1);
+                       jouer(q, 1, {.niveau = niveau});
                      }),
             0);
   TPile& pile = *q.joueur2->pileCoup;

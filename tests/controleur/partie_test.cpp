@@ -29,7 +29,7 @@ class UnePartie : public testing::Test {
   int jouerAvec(TerminalScripte& pT, unsigned pGraine, int pReprise = 0) {
     return executer(pT, [&] {
       std::srand(pGraine);
-      gagnant = jouer(p, pReprise);
+      gagnant = jouer(p, pReprise, REGLAGES_DECRITS);
       ecranFinal = plateforme::ecranCourant();
     });
   }
@@ -490,7 +490,7 @@ TEST_P(FlottesAuHasard, LaPartieVaJusquAuBout) {
   TerminalScripte t;
   for (int code = 11; code <= 110; ++code) t.taper(viserEtTirer(code));
   int gagnant = -1;
-  EXPECT_EQ(executer(t, [&] { gagnant = jouer(p, 0); }), 0);
+  EXPECT_EQ(executer(t, [&] { gagnant = jouer(p, 0, REGLAGES_DECRITS); }), 0);
   const TPile& humain = *p.joueur1->pileCoup;
   const TPile& ordi = *p.joueur2->pileCoup;
   ASSERT_TRUE(gagnant == 1 || gagnant == 2);

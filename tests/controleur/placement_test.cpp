@@ -10,13 +10,14 @@
 #include "modele/coniocouleur.hpp"
 #include "modele/parametre.hpp"
 #include "modele/random.hpp"
+#include "statuts.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace {
 
 using plateforme::Ecran;
 
-constexpr int STATUT_FIN = plateforme::STATUT_FIN_ENTREE;
+constexpr int STATUT_FIN = STATUT_FIN_ENTREE;
 constexpr int FOND_FENORIL = BLACK | LIGHTRED << 4;
 
 // A fleet of n ships of each type, in the order the settings dialogue builds it.
@@ -64,7 +65,7 @@ std::set<int> casesOccupees(const TJoueur& pJoueur) {
 
 // Runs the whole placement on p with a name and "by hand" already answered, then these keys.
 int placerALaMain(TerminalScripte& pT, Tparam& pP) {
-  return executer(pT, [&] { placerBateau(pP); });
+  return executer(pT, [&] { placerBateau(pP, REGLAGES_DECRITS); });
 }
 
 }  // namespace

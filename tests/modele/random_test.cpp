@@ -21,8 +21,7 @@ class NombreAleatoire : public testing::TestWithParam<std::tuple<int, int>> {};
 // Every bound is reached and nothing falls outside.
 TEST_P(NombreAleatoire, CouvreToutLIntervalleEtRienDePlus) {
   const auto [min, max] = GetParam();
-  fixerGraine(7);
-  initRandom();
+  initRandom(7);
   const auto valeurs = tirages(min, max, 2000);
   const std::set<int> vues(valeurs.begin(), valeurs.end());
   EXPECT_EQ(*vues.begin(), min);
@@ -35,14 +34,12 @@ INSTANTIATE_TEST_SUITE_P(Bornes, NombreAleatoire,
                                          std::make_tuple(5, 5), std::make_tuple(1, 10),
                                          std::make_tuple(1, 8)));
 
-TEST(GraineFixee, RejoueLaMemeSuiteEtNeSertQuUneFois) {
-  fixerGraine(42);
-  initRandom();
+TEST(GraineFixee, RejoueLaMemeSuiteEtSansElleLHorlogeSeme) {
+  initRandom(42);
   const auto premiere = tirages(1, 100, 50);
-  fixerGraine(42);
-  initRandom();
+  initRandom(42);
   EXPECT_EQ(tirages(1, 100, 50), premiere);
-  // The fixed seed is used up: the next start-up seeds from the clock, which is not 42.
+  // Without a seed the run seeds from the clock, which is not 42.
   initRandom();
   EXPECT_NE(tirages(1, 100, 50), premiere);
 }

@@ -287,8 +287,7 @@ std::vector<plateforme::Ecran> vuesDUnePartieEntiere() {
     t.taper(touches::ENTREE);
   }
   t.repondre(JoueurAutomatique({"x", std::string(touches::BAS), "\r"}));
-  fixerGraine(3);
-  executerStatut(t, programmePrincipal);
+  executerProgramme(t, 3);
   return t.vues();
 }
 

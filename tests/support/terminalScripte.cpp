@@ -1,5 +1,8 @@
 #include "support/terminalScripte.hpp"
 
+#include "menuPrincipal.hpp"
+#include "statuts.hpp"
+
 TerminalScripte::TerminalScripte(std::initializer_list<std::string_view> pMorceaux) {
   for (auto m : pMorceaux) taper(m);
 }
@@ -40,7 +43,7 @@ int executerStatut(TerminalScripte& pTerminal, const std::function<int()>& pCorp
   } catch (const plateforme::SortieProgramme& sortie) {
     return sortie.statut;
   } catch (const plateforme::FinEntree&) {
-    return plateforme::STATUT_FIN_ENTREE;
+    return STATUT_FIN_ENTREE;
   }
 }
 
@@ -77,4 +80,10 @@ std::string ligne(int y) {
 }
 int attribut(int x, int y) {
   return attribut(plateforme::ecranCourant(), x, y);
+}
+
+int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine) {
+  Reglages reglages;
+  reglages.graine = pGraine;
+  return executerStatut(pTerminal, [&reglages] { return programmePrincipal(reglages); });
 }

@@ -54,6 +54,8 @@ class TerminalScripte final : public plateforme::Peripherique {
 int executerStatut(TerminalScripte& pTerminal, const std::function<int()>& pCorps);
 // The same for a body with no result of its own (0 when it returns).
 int executer(TerminalScripte& pTerminal, const std::function<void()>& pCorps);
+// The whole program, its random sequence seeded with pGraine.
+int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine);
 
 // Reading the screen model: text of n cells from (x, y), a whole row without trailing blanks,
 // a cell's attribute.

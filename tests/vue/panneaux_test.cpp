@@ -22,7 +22,7 @@ TEST(AfficherTirs, DecodeLesCasesEtColoreSelonLaMarque) {
   empiler(*p, {101, 12});
   empiler(*p, {55, 7});
   TerminalScripte t;
-  executer(t, [&] { afficherTirs(*p, 5, 60); });
+  executer(t, [&] { afficherTirs(*p, 5, 60, REGLAGES_DECRITS); });
   EXPECT_EQ(texte(colonneEcran(60, 1) - 1, ligneEcran(5, 10), 3), " X ");
   EXPECT_EQ(attribut(colonneEcran(60, 1), ligneEcran(5, 10)), WHITE | LIGHTBLUE << 4);
   EXPECT_EQ(texte(colonneEcran(60, 10), ligneEcran(5, 1), 1), "X");
@@ -33,7 +33,7 @@ TEST(AfficherTirs, DecodeLesCasesEtColoreSelonLaMarque) {
 TEST(AfficherTirs, PileVideNeDessineRien) {
   auto p = creerPile();
   TerminalScripte t;
-  executer(t, [&] { afficherTirs(*p, 5, 10); });
+  executer(t, [&] { afficherTirs(*p, 5, 10, REGLAGES_DECRITS); });
   for (int y = 1; y <= 45; ++y) EXPECT_EQ(ligne(y), "");
 }
 
@@ -47,7 +47,9 @@ TInfoBateau bateau(EType pType, TPosition pPos, int pCouleur) {
 
 TEST(AfficherBateau, HorizontalRemplitSesCasesDeSaCouleur) {
   TerminalScripte t;
-  executer(t, [] { afficherBateau(bateau(cargot, {horizontal, 3, 6}, GREEN), 10, 5); });
+  executer(t, [] {
+    afficherBateau(bateau(cargot, {horizontal, 3, 6}, GREEN), 10, 5, REGLAGES_DECRITS);
+  });
   for (int c = 6; c <= 10; ++c) {
     EXPECT_EQ(attribut(colonneEcran(10, c), ligneEcran(5, 3)), BLACK | GREEN << 4) << c;
   }
@@ -57,7 +59,9 @@ TEST(AfficherBateau, HorizontalRemplitSesCasesDeSaCouleur) {
 
 TEST(AfficherBateau, VerticalDescendDeSaPremiereCase) {
   TerminalScripte t;
-  executer(t, [] { afficherBateau(bateau(remorqueur, {vertical, 9, 1}, LIGHTMAGENTA), 5, 3); });
+  executer(t, [] {
+    afficherBateau(bateau(remorqueur, {vertical, 9, 1}, LIGHTMAGENTA), 5, 3, REGLAGES_DECRITS);
+  });
   EXPECT_EQ(attribut(colonneEcran(5, 1), ligneEcran(3, 9)), BLACK | LIGHTMAGENTA << 4);
   EXPECT_EQ(attribut(colonneEcran(5, 1) + 1, ligneEcran(3, 10)), BLACK | LIGHTMAGENTA << 4);
   EXPECT_EQ(texte(colonneEcran(5, 1) - 1, ligneEcran(3, 10), 3), "   ");
@@ -67,7 +71,7 @@ TEST(AfficherBateau, BateauCouleNonDessine) {
   TInfoBateau b = bateau(sousMarin, {vertical, 1, 1}, RED);
   b.estCoule = 1;
   TerminalScripte t;
-  executer(t, [&] { afficherBateau(b, 10, 5); });
+  executer(t, [&] { afficherBateau(b, 10, 5, REGLAGES_DECRITS); });
   for (int r = 1; r <= 4; ++r)
     EXPECT_EQ(attribut(colonneEcran(10, 1), ligneEcran(5, r)), LIGHTGRAY);
 }

@@ -1,0 +1,22 @@
+#pragma once
+// What the player asked of this run beyond the described game. The entry builds the one value
+// from the options file and the command line; everything that reads a setting is given it by
+// reference. Every field defaults to the described game.
+
+#include <optional>
+
+#include "modele/ordinateur.hpp"
+
+struct Reglages {
+  bool marques = false;        // shots and ships readable without colour: glyphs and initials
+  bool souris = false;         // mouse clicks on boards, menus and questions
+  bool devoiler = false;       // the computer's fleet shown when a game ends
+  bool garderCurseur = false;  // the aiming cursor stays on the last cell fired at
+  bool sansCouleur = false;    // NO_COLOR: no colour sent, glyphs and reverse video instead
+  NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
+  // The seed of the run's random sequence, for tests and benchmarks; the clock when empty.
+  std::optional<unsigned> graine{};
+};
+
+// The described game: a run without options.
+inline constexpr Reglages REGLAGES_DECRITS{};
