@@ -101,7 +101,8 @@ void reinitialiserGetopt() {
 std::string argumentRefuse(int pCode, const std::vector<char*>& pArgv, int pArgc,
                            const std::string& pCourtes) {
   const int rang = optind - 1;
-  const std::string_view mot = rang >= 1 && rang < pArgc ? pArgv[rang] : "";
+  const std::string_view mot =
+      rang >= 1 && rang < pArgc ? pArgv[static_cast<std::size_t>(rang)] : "";
   const bool connu = optopt == 0 || optopt >= PREMIER_CODE_LONG ||
                      pCourtes.find(static_cast<char>(optopt)) != std::string::npos;
   const bool long_ = mot.starts_with("--") && connu;
@@ -145,7 +146,9 @@ Passe lireArguments(const std::vector<std::string_view>& pArguments,
       }
     }
   }
-  if (optind < argc) passe.erreur = "unexpected argument '" + copies[optind] + "'";
+  if (optind < argc) {
+    passe.erreur = "unexpected argument '" + copies[static_cast<std::size_t>(optind)] + "'";
+  }
   return passe;
 }
 

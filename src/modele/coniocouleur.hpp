@@ -60,11 +60,6 @@ std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its leading integer; nothing when the line does not begin with a
 // number that fits an int. Blank lines are skipped; the rest of the line is dropped.
 std::optional<int> saisirNombre();
-// The same, with the character typed when the code is 0 for a character of several bytes (the
-// line editor keeps accented letters) or the mouse click.
-plateforme::Touche lireToucheEtCaractere();
-// The mouse click that the last key read was, if it was one (only with the mouse on).
-std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its first word, cut to 14 characters; blank lines are skipped.
 std::string saisirMot();
 

@@ -37,10 +37,11 @@ TEST_P(ParametreParTaille, IndexDeBateauCouvreLesDeuxFlottes) {
     setIemeInfoBateauTParam(i, p, "b" + std::to_string(i), i % 16, cargot);
   }
   for (int k = 0; k < 4 * n; ++k) {
-    EXPECT_EQ(p.joueur1->mBateauxDuJoueur[k].mNom, "b" + std::to_string(k));
-    EXPECT_EQ(p.joueur2->mBateauxDuJoueur[k].mNom, "b" + std::to_string(4 * n + k));
-    EXPECT_EQ(&getInfoBateau(k, p), &p.joueur1->mBateauxDuJoueur[k]);
-    EXPECT_EQ(&getInfoBateau(4 * n + k, p), &p.joueur2->mBateauxDuJoueur[k]);
+    const auto i = static_cast<std::size_t>(k);
+    EXPECT_EQ(p.joueur1->mBateauxDuJoueur[i].mNom, "b" + std::to_string(k));
+    EXPECT_EQ(p.joueur2->mBateauxDuJoueur[i].mNom, "b" + std::to_string(4 * n + k));
+    EXPECT_EQ(&getInfoBateau(k, p), &p.joueur1->mBateauxDuJoueur[i]);
+    EXPECT_EQ(&getInfoBateau(4 * n + k, p), &p.joueur2->mBateauxDuJoueur[i]);
   }
 }
 
