@@ -12,6 +12,12 @@ cmake -S . -B build-test -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build-test -j2
 ctest --test-dir build-test --output-on-failure -j2
 
+# The linters of .clang-tidy over the game's sources, when clang-tidy is installed.
+if command -v clang-tidy >/dev/null 2>&1; then
+  echo "== clang-tidy"
+  find src -name '*.cpp' -print0 | xargs -0 -P2 -n8 clang-tidy -p build-test --quiet
+fi
+
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKORVANE_SANITIZE=ON -DKORVANE_FUZZ=ON -DKORVANE_WERROR=ON -DKORVANE_TESTS=OFF \
   -DKORVANE_BENCH=OFF

@@ -116,6 +116,7 @@ Passe lireArguments(const std::vector<std::string_view>& pArguments,
                     std::span<const DescriptionOption> pTable) {
   std::vector<std::string> copies(pArguments.begin(), pArguments.end());
   std::vector<char*> argv;
+  argv.reserve(copies.size() + 1);
   for (std::string& copie : copies) argv.push_back(copie.data());
   argv.push_back(nullptr);
   const int argc = static_cast<int>(copies.size());

@@ -50,7 +50,7 @@ void newTParam(int pNbInstances, Tparam& pP) {
   pP.mNombreInstanceBateaux = pNbInstances;
   pP.joueur1 = nouveauJoueur("Player");
   pP.joueur2 = nouveauJoueur("Ordinateur");
-  const auto nbBateaux = static_cast<std::size_t>(4 * pNbInstances);
+  const auto nbBateaux = 4 * static_cast<std::size_t>(pNbInstances);
   const auto nbCases = static_cast<std::size_t>(getNbCases(pP));
   for (TJoueur* joueur : {pP.joueur1.get(), pP.joueur2.get()}) {
     joueur->mBateauxDuJoueur.assign(nbBateaux, TInfoBateau{});

@@ -11,9 +11,10 @@ class SansPeripherique final : public Peripherique {
   void presenter(const Ecran&) override {}
 };
 
-SansPeripherique aucun;
-Ecran ecran;
-Peripherique* actif = &aucun;
+// The console of the run: the one screen model and the device installed to show it.
+SansPeripherique aucun;        // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+Ecran ecran;                   // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+Peripherique* actif = &aucun;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 

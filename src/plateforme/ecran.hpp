@@ -46,7 +46,8 @@ class Ecran {
 
  private:
   static std::size_t indice(int x, int y) {
-    return static_cast<std::size_t>((y - 1) * LARGEUR + (x - 1));
+    return static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(LARGEUR) +
+           static_cast<std::size_t>(x - 1);
   }
   void poser(char32_t pCaractere);
   void allerALaLigne();

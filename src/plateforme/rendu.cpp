@@ -20,7 +20,8 @@ int ordreAnsi(int pCouleur) {
 }
 
 std::size_t indice(int x, int y) {
-  return static_cast<std::size_t>((y - 1) * LARGEUR + (x - 1));
+  return static_cast<std::size_t>(y - 1) * static_cast<std::size_t>(LARGEUR) +
+         static_cast<std::size_t>(x - 1);
 }
 
 }  // namespace
