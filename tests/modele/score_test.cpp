@@ -97,13 +97,29 @@ TEST(ChargerScores, LitLesChampsDansLOrdreDuFichier) {
   EXPECT_EQ(liste[2].nom, "intact");
 }
 
-TEST(ChargerScores, UnNomSansNulEstCoupeA14) {
-  DossierTemporaire dossier;
-  dossier.ecrireFichier(TABLE, entier(50) + entier(14) + entier(50) + "ABCDEFGHIJKLMNOP");
-  std::vector<TScore> liste(1);
-  ASSERT_TRUE(chargerScores(liste));
-  EXPECT_EQ(liste[0].nom, "ABCDEFGHIJKLMN");
-  EXPECT_EQ(liste[0].score, 50);
+Octets octetsDe(const std::string& pTexte) {
+  return {pTexte.begin(), pTexte.end()};
+}
+
+TEST(DecoderScores, UnNomSansNulEstCoupeA14) {
+  const auto liste =
+      decoderScores(octetsDe(entier(50) + entier(14) + entier(50) + "ABCDEFGHIJKLMNOP"));
+  ASSERT_TRUE(liste && liste->size() == 1);
+  EXPECT_EQ((*liste)[0].nom, "ABCDEFGHIJKLMN");
+  EXPECT_EQ((*liste)[0].score, 50);
+}
+
+TEST(DecoderScores, RendLaTableEncodee) {
+  const std::vector<TScore> table{{80, 14, 20, "Alice"}, {-3, 7, 103, "ABCDEFGHIJKLMN"}, {}};
+  const auto lue = decoderScores(encoderScores(table));
+  ASSERT_TRUE(lue && lue->size() == table.size());
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    EXPECT_EQ((*lue)[i].score, table[i].score);
+    EXPECT_EQ((*lue)[i].nbTouche, table[i].nbTouche);
+    EXPECT_EQ((*lue)[i].nbTir, table[i].nbTir);
+    EXPECT_EQ((*lue)[i].nom, table[i].nom);
+  }
+  EXPECT_FALSE(decoderScores(Octets(1000 * 28 + 1)));
 }
 
 TEST(ChargerScores, RefuseUneListeTropCourteSansYToucher) {
