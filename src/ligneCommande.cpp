@@ -1,8 +1,6 @@
 #include "ligneCommande.hpp"
 
-#include <fcntl.h>
 #include <getopt.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "plateforme/fichiers.hpp"
 #include "statuts.hpp"
 
 #ifndef KORVANE_VERSION
@@ -180,31 +179,15 @@ std::string aideDe(const DescriptionOption& pOption, std::span<const Description
 
 enum class EtatFichier { absent, illisible, lu };
 
-// Never blocks on a FIFO or a device and never swallows a huge file: a regular file of a few
-// kilobytes, or nothing.
+// A regular file of a few kilobytes, or nothing: never a wait on a FIFO or a device, never a huge
+// file swallowed.
 EtatFichier lireFichier(const std::filesystem::path& pChemin, std::string& pContenu) {
-  const int fd = ::open(pChemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0)
-    return errno == ENOENT || errno == ENOTDIR ? EtatFichier::absent : EtatFichier::illisible;
-  struct Fermeture {
-    int fd;
-    ~Fermeture() { ::close(fd); }
-  } fermeture{fd};
-  struct stat etat {};
-  if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode) || etat.st_size > TAILLE_MAX_FICHIER) {
-    return EtatFichier::illisible;
-  }
-  std::array<char, 4096> tampon{};
-  for (;;) {
-    const ssize_t lus = ::read(fd, tampon.data(), tampon.size());
-    if (lus < 0 && errno == EINTR) continue;
-    if (lus < 0) return EtatFichier::illisible;
-    if (lus == 0) return EtatFichier::lu;
-    pContenu.append(tampon.data(), static_cast<std::size_t>(lus));
-    if (pContenu.size() > static_cast<std::size_t>(TAILLE_MAX_FICHIER)) {
-      return EtatFichier::illisible;
-    }
-  }
+  const auto lecture =
+      plateforme::lireFichierBorne(pChemin, static_cast<std::size_t>(TAILLE_MAX_FICHIER));
+  if (lecture.etat == plateforme::EtatFichier::absent) return EtatFichier::absent;
+  if (lecture.etat != plateforme::EtatFichier::lu) return EtatFichier::illisible;
+  pContenu.assign(lecture.octets.begin(), lecture.octets.end());
+  return EtatFichier::lu;
 }
 
 std::string_view sansBlancs(std::string_view pLigne) {

@@ -1,5 +1,7 @@
 #include "controleur/score.hpp"
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "modele/score.hpp"
@@ -7,7 +9,7 @@
 namespace {
 
 // A table keeps growing by one record per win up to this size, and then only replaces its lowest.
-constexpr int TAILLE_TABLE = 10;
+constexpr std::size_t TAILLE_TABLE = 10;
 
 }  // namespace
 
@@ -19,11 +21,10 @@ bool enregistrerScore(const TJoueur& pJoueur) {
   // A missing or unreadable table is never created here: recording fails. The record is added to
   // the table as read here, and only if no other game has changed it since.
   const auto tableLue = identiteScores();
-  const int stockes = getNbScore();
-  if (!tableLue || stockes < 0) return false;
-  const bool agrandie = stockes < TAILLE_TABLE;
-  const int places = agrandie ? stockes + 1 : stockes;
-  std::vector<TScore> liste(static_cast<std::size_t>(places));
-  if (!chargerScores(liste)) return false;
-  return ajouterScore(std::move(nouveau), liste, places, agrandie, tableLue);
+  auto liste = lireScores();
+  if (!tableLue || !liste) return false;
+  const bool agrandie = liste->size() < TAILLE_TABLE;
+  if (agrandie) liste->emplace_back();
+  const int places = static_cast<int>(liste->size());
+  return ajouterScore(std::move(nouveau), *liste, places, agrandie, tableLue);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Whole-file reading, atomic replacement, and the field encodings shared by the two binary files:
-// little-endian 32-bit integers and 15-byte NUL-padded names.
+// The model's one door to the file layer of plateforme/ (whole-file reading, atomic replacement),
+// and the field encodings shared by the two binary files: little-endian 32-bit integers and
+// 15-byte NUL-padded names.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "plateforme/fichiers.hpp"
 
 using Octets = std::vector<std::uint8_t>;
 
@@ -27,32 +30,10 @@ struct ContenuFichier {
 ContenuFichier lireFichier(const std::string& pNom,
                            std::size_t pMaxOctets = std::numeric_limits<std::size_t>::max());
 
-// One state of one file: the file itself and its last change. Replacing the file or writing to
-// it gives another identity.
-struct IdentiteFichier {
-  std::uint64_t peripherique = 0;
-  std::uint64_t inode = 0;
-  std::int64_t taille = 0;
-  std::int64_t modificationNs = 0;
-  std::int64_t changementNs = 0;
-  friend bool operator==(const IdentiteFichier&, const IdentiteFichier&) = default;
-};
-
-// The identity of the file the name leads to (symlinks followed); nothing when there is none.
-std::optional<IdentiteFichier> identiteFichier(const std::string& pNom);
-
-// Replaces the file by these bytes, or leaves it as it was and gives false.
-// - A symlink is followed: the file it leads to is replaced and the link stays.
-// - Only a regular file the player may write is replaced; a file with no write permission at all
-//   is read-only for everyone, root included. The new file keeps the old one's mode; a new file
-//   gets 0666 less the umask.
-// - The bytes go to a new temporary file with a unique name beside the target, created
-//   exclusively, flushed to disk, then renamed over the target. Where the folder takes no new
-//   file but the file itself is writable, the file is rewritten in place and flushed.
-// - With pAttendu, the file is replaced only while it still has that identity, so that an update
-//   made meanwhile by another game is never lost silently.
-bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets,
-                      const std::optional<IdentiteFichier>& pAttendu = std::nullopt);
+// Identities and atomic replacement as plateforme/fichiers.hpp gives them.
+using plateforme::IdentiteFichier;
+using plateforme::identiteFichier;
+using plateforme::remplacerFichier;
 
 // Size of a name field in both files: 14 bytes of name and at least one NUL.
 inline constexpr std::size_t TAILLE_CHAMP_NOM = 15;

@@ -201,20 +201,25 @@ bool sauverPile(const TPile& pPile, Octets& pTampon) {
   return true;
 }
 
-bool sauverPartie(const Tparam& pParam) {
+std::optional<Octets> encoderPartie(const Tparam& pParam) {
   if (!pParam.joueur1 || !pParam.joueur2 || !pParam.joueur1->pileCoup ||
       !pParam.joueur2->pileCoup) {
-    return false;
+    return std::nullopt;
   }
   Octets octets;
   if (!sauverBateaux(pParam, octets) || !sauverPile(*pParam.joueur1->pileCoup, octets) ||
       !sauverPile(*pParam.joueur2->pileCoup, octets)) {
-    return false;
+    return std::nullopt;
   }
   ajouterNom(octets, pParam.joueur1->nomJoueur);
   ajouterNom(octets, pParam.joueur2->nomJoueur);
   ajouterEntier(octets, pParam.aCommence);
-  return remplacerFichier(FICHIER_SAUVEGARDE, octets);
+  return octets;
+}
+
+bool sauverPartie(const Tparam& pParam) {
+  const auto octets = encoderPartie(pParam);
+  return octets && remplacerFichier(FICHIER_SAUVEGARDE, *octets);
 }
 
 bool restaurerBateaux(Tparam& pParam, LecteurOctets& pLecteur) {
@@ -229,17 +234,23 @@ bool restaurerPiles(Tparam& pParam, LecteurOctets& pLecteur) {
          lirePile(*pParam.joueur2, *pParam.joueur1, pLecteur);
 }
 
+std::optional<Tparam> decoderPartie(std::span<const std::uint8_t> pOctets) {
+  LecteurOctets lecteur(pOctets);
+  Tparam partie;
+  if (!restaurerBateaux(partie, lecteur) || !restaurerPiles(partie, lecteur) ||
+      !lireFin(partie, lecteur) || !partieEnCours(partie)) {
+    return std::nullopt;
+  }
+  return partie;
+}
+
 bool restaurerPartie(Tparam& pParam) {
   const ContenuFichier fichier = lireFichier(FICHIER_SAUVEGARDE, TAILLE_MAX);
   if (fichier.etat != EtatLecture::lu) return false;
-  LecteurOctets lecteur(fichier.octets);
-  // Built apart, so that a refused file leaves the caller's game as it was.
-  Tparam nouveau;
-  if (!restaurerBateaux(nouveau, lecteur) || !restaurerPiles(nouveau, lecteur) ||
-      !lireFin(nouveau, lecteur) || !partieEnCours(nouveau)) {
-    return false;
-  }
+  // Decoded apart, so that a refused file leaves the caller's game as it was.
+  auto partie = decoderPartie(fichier.octets);
+  if (!partie) return false;
   libererParam(pParam);
-  pParam = std::move(nouveau);
+  pParam = std::move(*partie);
   return true;
 }

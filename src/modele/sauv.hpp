@@ -1,8 +1,18 @@
 #pragma once
-// The one saved game, "save.dat".
+// The one saved game, "save.dat": its bytes, and the file.
+
+#include <cstdint>
+#include <optional>
+#include <span>
 
 #include "modele/fichier.hpp"
 #include "modele/structures.hpp"
+
+// The bytes of the game; nothing when it is not whole (a player, a stack or ships missing).
+std::optional<Octets> encoderPartie(const Tparam& pParam);
+// The game these bytes hold, when they hold a whole game that could have been saved: a game in
+// progress on the human's turn, every field one the game can produce, and no byte more.
+std::optional<Tparam> decoderPartie(std::span<const std::uint8_t> pOctets);
 
 bool sauverPartie(const Tparam& pParam);
 // Replaces pParam by the saved game only when the file holds a whole game that could have been

@@ -68,23 +68,39 @@ int getNbTir(const TPile& pPile) {
   return pPile.plateau.longueur;
 }
 
-int getNbScore() {
-  const ContenuFichier fichier = lireFichier(FICHIER_SCORES, TAILLE_TABLE_MAX);
-  if (fichier.etat != EtatLecture::lu) return -1;
+std::optional<std::vector<TScore>> decoderScores(std::span<const std::uint8_t> pOctets) {
+  if (pOctets.size() > TAILLE_TABLE_MAX) return std::nullopt;
   // A trailing incomplete record does not count.
-  return static_cast<int>(fichier.octets.size() / TAILLE_SCORE);
+  std::vector<TScore> table(pOctets.size() / TAILLE_SCORE);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    table[i] = decoderScore(pOctets.subspan(i * TAILLE_SCORE, TAILLE_SCORE));
+  }
+  return table;
+}
+
+Octets encoderScores(std::span<const TScore> pScores) {
+  Octets octets;
+  octets.reserve(pScores.size() * TAILLE_SCORE);
+  for (const TScore& score : pScores) encoderScore(octets, score);
+  return octets;
+}
+
+std::optional<std::vector<TScore>> lireScores() {
+  const ContenuFichier fichier = lireFichier(FICHIER_SCORES, TAILLE_TABLE_MAX);
+  if (fichier.etat != EtatLecture::lu) return std::nullopt;
+  return decoderScores(fichier.octets);
+}
+
+int getNbScore() {
+  const auto table = lireScores();
+  return table ? static_cast<int>(table->size()) : -1;
 }
 
 bool chargerScores(std::vector<TScore>& pScore) {
-  const ContenuFichier fichier = lireFichier(FICHIER_SCORES, TAILLE_TABLE_MAX);
-  if (fichier.etat != EtatLecture::lu) return false;
-  const std::size_t nombre = fichier.octets.size() / TAILLE_SCORE;
+  auto table = lireScores();
   // A list too short for the file would lose records when it is written back: refuse it whole.
-  if (nombre > pScore.size()) return false;
-  const std::span<const std::uint8_t> octets(fichier.octets);
-  for (std::size_t i = 0; i < nombre; ++i) {
-    pScore[i] = decoderScore(octets.subspan(i * TAILLE_SCORE, TAILLE_SCORE));
-  }
+  if (!table || table->size() > pScore.size()) return false;
+  std::move(table->begin(), table->end(), pScore.begin());
   return true;
 }
 
@@ -92,8 +108,8 @@ std::optional<IdentiteFichier> identiteScores() {
   return identiteFichier(FICHIER_SCORES);
 }
 
-bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore,
-                  bool pListeAgrandie, const std::optional<IdentiteFichier>& pTableLue) {
+bool placerScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore,
+                 bool pListeAgrandie) {
   if (pNbScore < 0 || std::cmp_greater(pNbScore, pListeScores.size())) return false;
   const auto nombre = static_cast<std::size_t>(pNbScore);
   if (pListeAgrandie) {
@@ -104,10 +120,14 @@ bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore
     pListeScores[*choisi] = std::move(pScore);
   }
   triListeScores(pListeScores, pNbScore);
+  return true;
+}
 
-  Octets octets;
-  octets.reserve(nombre * TAILLE_SCORE);
-  for (std::size_t i = 0; i < nombre; ++i) encoderScore(octets, pListeScores[i]);
+bool ajouterScore(TScore pScore, std::vector<TScore>& pListeScores, int pNbScore,
+                  bool pListeAgrandie, const std::optional<IdentiteFichier>& pTableLue) {
+  if (!placerScore(std::move(pScore), pListeScores, pNbScore, pListeAgrandie)) return false;
+  const auto octets =
+      encoderScores(std::span(pListeScores).first(static_cast<std::size_t>(pNbScore)));
   return remplacerFichier(FICHIER_SCORES, octets, pTableLue);
 }
 

@@ -91,6 +91,7 @@ struct TScore {
   int nbTouche = 0;
   int nbTir = 0;
   std::string nom;
+  friend bool operator==(const TScore&, const TScore&) = default;
 };
 
 // Shot marks, which are also the colours the target board shows them in.

@@ -8,20 +8,16 @@
 #include <cerrno>
 #include <system_error>
 
+#include "plateforme/fichiers.hpp"
+
+// Writes to the terminal use ecrireTout and let a failure pass: a terminal that is gone shows
+// nothing more, and the next read says so.
+
 namespace plateforme {
 namespace {
 
 [[noreturn]] void echec(const char* pAppel) {
   throw std::system_error(errno, std::generic_category(), pAppel);
-}
-
-void ecrireTout(int pFd, std::string_view pOctets) {
-  while (!pOctets.empty()) {
-    const ssize_t n = ::write(pFd, pOctets.data(), pOctets.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;  // terminal gone: nothing more can be shown, the next read says so
-    pOctets.remove_prefix(static_cast<std::size_t>(n));
-  }
 }
 
 std::optional<TailleTerminal> tailleActuelle() {

@@ -97,13 +97,22 @@ TEST(ChargerScores, LitLesChampsDansLOrdreDuFichier) {
   EXPECT_EQ(liste[2].nom, "intact");
 }
 
-TEST(ChargerScores, UnNomSansNulEstCoupeA14) {
-  DossierTemporaire dossier;
-  dossier.ecrireFichier(TABLE, entier(50) + entier(14) + entier(50) + "ABCDEFGHIJKLMNOP");
-  std::vector<TScore> liste(1);
-  ASSERT_TRUE(chargerScores(liste));
-  EXPECT_EQ(liste[0].nom, "ABCDEFGHIJKLMN");
-  EXPECT_EQ(liste[0].score, 50);
+Octets octetsDe(const std::string& pTexte) {
+  return {pTexte.begin(), pTexte.end()};
+}
+
+TEST(DecoderScores, UnNomSansNulEstCoupeA14) {
+  const auto liste =
+      decoderScores(octetsDe(entier(50) + entier(14) + entier(50) + "ABCDEFGHIJKLMNOP"));
+  ASSERT_TRUE(liste && liste->size() == 1);
+  EXPECT_EQ((*liste)[0].nom, "ABCDEFGHIJKLMN");
+  EXPECT_EQ((*liste)[0].score, 50);
+}
+
+TEST(DecoderScores, RendLaTableEncodee) {
+  const std::vector<TScore> table{{80, 14, 20, "Alice"}, {-3, 7, 103, "ABCDEFGHIJKLMN"}, {}};
+  EXPECT_EQ(decoderScores(encoderScores(table)), table);
+  EXPECT_FALSE(decoderScores(Octets(1000 * 28 + 1)));
 }
 
 TEST(ChargerScores, RefuseUneListeTropCourteSansYToucher) {
