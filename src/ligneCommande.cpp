@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::string_view NOM = "korvane";
 // An options file is a few lines; anything larger is not one.
-constexpr off_t TAILLE_MAX_FICHIER = 64 * 1024;
+constexpr std::size_t TAILLE_MAX_FICHIER = 64 * 1024;
 // getopt's value for a long option without a short name: its row, past every character.
 constexpr int PREMIER_CODE_LONG = 256;
 
@@ -182,8 +182,7 @@ enum class EtatFichier { absent, illisible, lu };
 // A regular file of a few kilobytes, or nothing: never a wait on a FIFO or a device, never a huge
 // file swallowed.
 EtatFichier lireFichier(const std::filesystem::path& pChemin, std::string& pContenu) {
-  const auto lecture =
-      plateforme::lireFichierBorne(pChemin, static_cast<std::size_t>(TAILLE_MAX_FICHIER));
+  const auto lecture = plateforme::lireFichierBorne(pChemin, TAILLE_MAX_FICHIER);
   if (lecture.etat == plateforme::EtatFichier::absent) return EtatFichier::absent;
   if (lecture.etat != plateforme::EtatFichier::lu) return EtatFichier::illisible;
   pContenu.assign(lecture.octets.begin(), lecture.octets.end());
