@@ -180,7 +180,7 @@ bool partieEnCours(const Tparam& pParam) {
 
 bool sauverBateaux(const Tparam& pParam, Octets& pTampon) {
   const int n = getNBInstances(pParam);
-  const std::size_t nbBateaux = static_cast<std::size_t>(4 * n);
+  const std::size_t nbBateaux = 4 * static_cast<std::size_t>(n);
   if (pParam.joueur1->mBateauxDuJoueur.size() != nbBateaux ||
       pParam.joueur2->mBateauxDuJoueur.size() != nbBateaux) {
     return false;

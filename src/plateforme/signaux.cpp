@@ -17,6 +17,8 @@ namespace {
 
 // What the emergency restore sends and puts back. The main flow fills the buffer not in use,
 // then switches to it: a handler that interrupts the filling still finds a whole buffer.
+// A signal handler reaches nothing but state at namespace scope: what it needs lives here.
+// NOLINTBEGIN(cppcoreguidelines-avoid-non-const-global-variables)
 struct Restauration {
   std::array<char, 256> octets{};
   std::size_t longueur = 0;
@@ -56,6 +58,7 @@ constexpr int SIGNAUX_FATALS[] = {
 
 // Room for the handlers when the fault is the stack running out.
 alignas(16) std::array<char, 64 * 1024> pileSecours;
+// NOLINTEND(cppcoreguidelines-avoid-non-const-global-variables)
 
 [[noreturn]] void echec(const char* pAppel) {
   throw std::system_error(errno, std::generic_category(), pAppel);
