@@ -168,12 +168,12 @@ TEST(CompterPlacements, UnCargotDansUneColonneOuverte) {
   // Column 3 open, the rest shot: the cargo ship fits there 6 ways, rows 1 to 10.
   std::set<int> colonne;
   for (int ligne = 1; ligne <= 10; ++ligne) colonne.insert(codeCase(ligne, 3));
-  const Densite densite = compterPlacements(lireCarte(*pileSauf(colonne)), {cargot});
+  const Densite densite = compterPlacements(CarteTirs(pileSauf(colonne)->plateau), {cargot});
   const std::int64_t attendu[] = {1, 2, 3, 4, 5, 5, 4, 3, 2, 1};
   for (int ligne = 1; ligne <= 10; ++ligne) {
-    EXPECT_EQ(densite[static_cast<std::size_t>(indiceCase(ligne, 3))], attendu[ligne - 1]);
+    EXPECT_EQ(densite[static_cast<std::size_t>(codeCase(ligne, 3))], attendu[ligne - 1]);
   }
-  EXPECT_EQ(densite[static_cast<std::size_t>(indiceCase(1, 1))], 0);
+  EXPECT_EQ(densite[static_cast<std::size_t>(codeCase(1, 1))], 0);
 }
 
 // --- No hidden state ---
