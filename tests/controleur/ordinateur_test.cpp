@@ -274,14 +274,16 @@ struct PartieEnregistree {
   std::size_t nbTirs;
   long long somme;  // sum of (rank from 1) x cell code: any change of order changes it
   std::vector<int> premiers;
+  NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
 };
 
-class HasardCommeAvant : public testing::TestWithParam<PartieEnregistree> {};
+class TirsCommeAvant : public AvecNiveau, public testing::WithParamInterface<PartieEnregistree> {};
 
-// Recorded from the game before the levels existed.
-TEST_P(HasardCommeAvant, MemesTirsDansLeMemeOrdre) {
+// hasard recorded from the game before the levels existed, the others from the game before they
+// read the stack's board in place: a seed gives the same shots, games resumed play on the same.
+TEST_P(TirsCommeAvant, MemesTirsDansLeMemeOrdre) {
   const PartieEnregistree& attendue = GetParam();
-  definirNiveauOrdinateur(NiveauOrdinateur::hasard);
+  definirNiveauOrdinateur(attendue.niveau);
   const std::vector<int> tirs = tirsOrdiDUnePartie(attendue.n, attendue.graine);
   ASSERT_EQ(tirs.size(), attendue.nbTirs);
   long long somme = 0;
@@ -291,11 +293,15 @@ TEST_P(HasardCommeAvant, MemesTirsDansLeMemeOrdre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Graines, HasardCommeAvant,
+    Graines, TirsCommeAvant,
     testing::Values(
         PartieEnregistree{1, 8, 83, 221408, {31, 82, 44, 68, 11, 74, 84, 14, 80, 96, 101, 60}},
         PartieEnregistree{2, 9, 100, 303207, {26, 14, 35, 36, 92, 76, 88, 50, 17, 68, 91, 89}},
-        PartieEnregistree{3, 10, 99, 293272, {22, 64, 71, 93, 91, 40, 95, 15, 25, 14, 34, 17}}));
+        PartieEnregistree{3, 10, 99, 293272, {22, 64, 71, 93, 91, 40, 95, 15, 25, 14, 34, 17}},
+        PartieEnregistree{
+            2, 9, 52, 85969, {42, 43, 41, 44, 62, 99, 22, 21, 23, 32, 12, 59}, CHASSEUR},
+        PartieEnregistree{
+            3, 10, 67, 137080, {65, 56, 57, 46, 66, 76, 84, 85, 86, 87, 83, 82}, EXPERT}));
 
 // --- The level of the run, resumed games included ---
 
