@@ -170,17 +170,9 @@ void coupHumain(Partie& pPartie) {
 // At hasard the computer may pick a cell it already shot; the refusal costs it one turn of the
 // loop. The other levels read the marks and sunk flags that this turn's redraw brought up to date.
 void coupOrdinateur(Partie& pPartie) {
-  if (pPartie.reglages.niveau == NiveauOrdinateur::hasard) {
-    pPartie.curseurX = nombreAleatoire(1, TAILLE_GRILLE);
-    pPartie.curseurY = nombreAleatoire(1, TAILLE_GRILLE);
-  } else {
-    const int code = choisirTir(pPartie.reglages.niveau, *pPartie.param.joueur2->pileCoup,
-                                pPartie.param.joueur1->mBateauxDuJoueur);
-    pPartie.curseurX = colonneDeCode(code);
-    pPartie.curseurY = ligneDeCode(code);
-  }
-  tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour,
-      codeCase(pPartie.curseurY, pPartie.curseurX));
+  const int code = choisirTir(pPartie.reglages.niveau, *pPartie.param.joueur2->pileCoup,
+                              pPartie.param.joueur1->mBateauxDuJoueur);
+  tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour, code);
   pPartie.curseurX = 1;
   pPartie.curseurY = 1;
 }

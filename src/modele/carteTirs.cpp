@@ -1,20 +1,9 @@
 #include "modele/carteTirs.hpp"
 
-#include "modele/random.hpp"
+#include <algorithm>
+#include <utility>
 
-CarteTirs lireCarte(const TPile& pTirs) {
-  CarteTirs carte;
-  for (const TCellule* c = pTirs.debut.get(); c != nullptr; c = c->lien.get()) {
-    const int code = c->coup.position;
-    if (code < codeCase(1, 1) || code > codeCase(COTE_CARTE, COTE_CARTE)) continue;
-    const EtatCase etat = c->coup.couleur == MARQUE_RATE    ? EtatCase::ratee
-                          : c->coup.couleur == MARQUE_COULE ? EtatCase::coulee
-                                                            : EtatCase::touchee;
-    carte.cases[static_cast<std::size_t>(indiceCase(ligneDeCode(code), colonneDeCode(code)))] =
-        etat;
-  }
-  return carte;
-}
+#include "modele/random.hpp"
 
 std::vector<int> longueursAFlot(std::span<const TInfoBateau> pFlotte) {
   std::vector<int> longueurs;
@@ -25,16 +14,23 @@ std::vector<int> longueursAFlot(std::span<const TInfoBateau> pFlotte) {
 }
 
 std::vector<int> casesInconnues(const CarteTirs& pCarte) {
-  std::vector<int> indices;
-  for (int i = 0; i < NB_CASES_CARTE; ++i) {
-    if (pCarte.cases[static_cast<std::size_t>(i)] == EtatCase::inconnue) indices.push_back(i);
+  std::vector<int> codes;
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
+      if (pCarte.etat(l, c) == EtatCase::inconnue) codes.push_back(codeCase(l, c));
+    }
   }
-  return indices;
+  return codes;
 }
 
-int tirerParmi(const std::vector<int>& pIndices) {
-  if (pIndices.empty()) return -1;
-  if (pIndices.size() == 1) return pIndices.front();
-  return pIndices[static_cast<std::size_t>(
-      nombreAleatoire(0, static_cast<int>(pIndices.size()) - 1))];
+void ligneParLigne(std::vector<int>& pCodes) {
+  const auto place = [](int pCode) { return std::pair(ligneDeCode(pCode), colonneDeCode(pCode)); };
+  std::sort(pCodes.begin(), pCodes.end(), [&](int a, int b) { return place(a) < place(b); });
+  pCodes.erase(std::unique(pCodes.begin(), pCodes.end()), pCodes.end());
+}
+
+int tirerParmi(const std::vector<int>& pCodes) {
+  if (pCodes.empty()) return -1;
+  if (pCodes.size() == 1) return pCodes.front();
+  return pCodes[static_cast<std::size_t>(nombreAleatoire(0, static_cast<int>(pCodes.size()) - 1))];
 }

@@ -5,12 +5,6 @@
 
 namespace {
 
-struct Direction {
-  int dLigne;
-  int dColonne;
-};
-constexpr Direction DIRECTIONS[] = {{0, 1}, {1, 0}};  // along a row, down a column
-
 bool estTouchee(const CarteTirs& pCarte, int pLigne, int pColonne) {
   return pCarte.dansGrille(pLigne, pColonne) && pCarte.etat(pLigne, pColonne) == EtatCase::touchee;
 }
@@ -21,19 +15,14 @@ bool estInconnue(const CarteTirs& pCarte, int pLigne, int pColonne) {
 
 void ajouterSiInconnue(const CarteTirs& pCarte, int pLigne, int pColonne,
                        std::vector<int>& pCases) {
-  if (estInconnue(pCarte, pLigne, pColonne)) pCases.push_back(indiceCase(pLigne, pColonne));
-}
-
-void sansDoublons(std::vector<int>& pCases) {
-  std::sort(pCases.begin(), pCases.end());
-  pCases.erase(std::unique(pCases.begin(), pCases.end()), pCases.end());
+  if (estInconnue(pCarte, pLigne, pColonne)) pCases.push_back(codeCase(pLigne, pColonne));
 }
 
 // The open cells just beyond both ends of every line of two or more hits not yet sunk.
 std::vector<int> boutsDesLignes(const CarteTirs& pCarte) {
   std::vector<int> cases;
-  for (int l = 1; l <= COTE_CARTE; ++l) {
-    for (int c = 1; c <= COTE_CARTE; ++c) {
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
       for (const auto [dl, dc] : DIRECTIONS) {
         // Each line is taken from its first hit: one hit there, the next one hit too.
         if (!estTouchee(pCarte, l, c) || estTouchee(pCarte, l - dl, c - dc) ||
@@ -48,7 +37,7 @@ std::vector<int> boutsDesLignes(const CarteTirs& pCarte) {
     }
   }
   // A cell can end two lines.
-  sansDoublons(cases);
+  ligneParLigne(cases);
   return cases;
 }
 
@@ -86,21 +75,21 @@ class Meilleures {
 // the most room.
 std::vector<int> voisinsDesTouches(const CarteTirs& pCarte) {
   Meilleures meilleures(0);
-  for (int l = 1; l <= COTE_CARTE; ++l) {
-    for (int c = 1; c <= COTE_CARTE; ++c) {
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
       if (!estTouchee(pCarte, l, c)) continue;
       for (const auto [dl, dc] : DIRECTIONS) {
         const int place =
             1 + enfilade(pCarte, l, c, {dl, dc}, true) + enfilade(pCarte, l, c, {-dl, -dc}, true);
         for (const int sens : {-1, 1}) {
           if (estInconnue(pCarte, l + sens * dl, c + sens * dc)) {
-            meilleures.proposer(indiceCase(l + sens * dl, c + sens * dc), place);
+            meilleures.proposer(codeCase(l + sens * dl, c + sens * dc), place);
           }
         }
       }
     }
   }
-  sansDoublons(meilleures.cases());
+  ligneParLigne(meilleures.cases());
   return std::move(meilleures.cases());
 }
 
@@ -123,10 +112,10 @@ int placesDuBateau(const CarteTirs& pCarte, int pLigne, int pColonne, int pLongu
 // enough to find it; of that class, the cells where it could lie the most ways come first.
 std::vector<int> casesDeChasse(const CarteTirs& pCarte, int pLongueur) {
   Meilleures meilleures(1);
-  for (int l = 1; l <= COTE_CARTE; ++l) {
-    for (int c = 1; c <= COTE_CARTE; ++c) {
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
       if (estInconnue(pCarte, l, c) && (l + c) % pLongueur == 0) {
-        meilleures.proposer(indiceCase(l, c), placesDuBateau(pCarte, l, c, pLongueur));
+        meilleures.proposer(codeCase(l, c), placesDuBateau(pCarte, l, c, pLongueur));
       }
     }
   }

@@ -6,5 +6,5 @@
 
 #include "modele/carteTirs.hpp"
 
-// The cell (an index of the board) to fire at next; -1 when every cell has been shot.
+// The cell code to fire at next; -1 when every cell has been shot.
 int choisirChasseur(const CarteTirs& pCarte, const std::vector<int>& pLongueursAFlot);

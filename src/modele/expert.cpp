@@ -8,18 +8,12 @@ namespace {
 constexpr std::int64_t POIDS_PAR_TOUCHE = 1000;
 constexpr int LONGUEUR_MAX = 5;
 
-struct Direction {
-  int dLigne;
-  int dColonne;
-};
-constexpr Direction DIRECTIONS[] = {{0, 1}, {1, 0}};
-
 // Adds the placements of one ship length from every first cell, in both directions.
 void compterLongueur(const CarteTirs& pCarte, int pLongueur, std::int64_t pNombre,
                      Densite& pDensite) {
   for (const auto [dl, dc] : DIRECTIONS) {
-    for (int l = 1; l + dl * (pLongueur - 1) <= COTE_CARTE; ++l) {
-      for (int c = 1; c + dc * (pLongueur - 1) <= COTE_CARTE; ++c) {
+    for (int l = 1; l + dl * (pLongueur - 1) <= TAILLE_GRILLE; ++l) {
+      for (int c = 1; c + dc * (pLongueur - 1) <= TAILLE_GRILLE; ++c) {
         std::int64_t poids = pNombre;
         bool possible = true;
         for (int j = 0; j < pLongueur && possible; ++j) {
@@ -29,7 +23,7 @@ void compterLongueur(const CarteTirs& pCarte, int pLongueur, std::int64_t pNombr
         }
         if (!possible) continue;
         for (int j = 0; j < pLongueur; ++j) {
-          pDensite[static_cast<std::size_t>(indiceCase(l + j * dl, c + j * dc))] += poids;
+          pDensite[static_cast<std::size_t>(codeCase(l + j * dl, c + j * dc))] += poids;
         }
       }
     }
@@ -51,8 +45,11 @@ Densite compterPlacements(const CarteTirs& pCarte, const std::vector<int>& pLong
     if (nombre > 0) compterLongueur(pCarte, longueur, nombre, densite);
   }
   // Only open cells can be fired at.
-  for (std::size_t i = 0; i < densite.size(); ++i) {
-    if (pCarte.cases[i] != EtatCase::inconnue) densite[i] = 0;
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
+      if (pCarte.etat(l, c) != EtatCase::inconnue)
+        densite[static_cast<std::size_t>(codeCase(l, c))] = 0;
+    }
   }
   return densite;
 }
@@ -61,9 +58,12 @@ int choisirExpert(const CarteTirs& pCarte, const std::vector<int>& pLongueursAFl
   const Densite densite = compterPlacements(pCarte, pLongueursAFlot);
   const std::int64_t meilleur = *std::max_element(densite.begin(), densite.end());
   if (meilleur == 0) return tirerParmi(casesInconnues(pCarte));
-  std::vector<int> meilleures;
-  for (int i = 0; i < NB_CASES_CARTE; ++i) {
-    if (densite[static_cast<std::size_t>(i)] == meilleur) meilleures.push_back(i);
+  std::vector<int> meilleures;  // row by row, the order the draw is offered cells in
+  for (int l = 1; l <= TAILLE_GRILLE; ++l) {
+    for (int c = 1; c <= TAILLE_GRILLE; ++c) {
+      if (densite[static_cast<std::size_t>(codeCase(l, c))] == meilleur)
+        meilleures.push_back(codeCase(l, c));
+    }
   }
   return tirerParmi(meilleures);
 }

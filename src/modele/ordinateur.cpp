@@ -34,14 +34,14 @@ std::optional<NiveauOrdinateur> niveauDeNom(std::string_view pNom) {
 
 int choisirTir(NiveauOrdinateur pNiveau, const TPile& pTirs, std::span<const TInfoBateau> pFlotte) {
   if (pNiveau == NiveauOrdinateur::hasard) {
-    const int colonne = nombreAleatoire(1, COTE_CARTE);
-    const int ligne = nombreAleatoire(1, COTE_CARTE);
+    const int colonne = nombreAleatoire(1, TAILLE_GRILLE);
+    const int ligne = nombreAleatoire(1, TAILLE_GRILLE);
     return codeCase(ligne, colonne);
   }
-  const CarteTirs carte = lireCarte(pTirs);
+  const CarteTirs carte(pTirs.plateau);
   const std::vector<int> longueurs = longueursAFlot(pFlotte);
-  const int indice = pNiveau == NiveauOrdinateur::chasseur ? choisirChasseur(carte, longueurs)
-                                                           : choisirExpert(carte, longueurs);
+  const int code = pNiveau == NiveauOrdinateur::chasseur ? choisirChasseur(carte, longueurs)
+                                                         : choisirExpert(carte, longueurs);
   // Every cell shot: the game is over before this can be asked; the first cell is refused.
-  return indice < 0 ? codeCase(1, 1) : codeDIndice(indice);
+  return code < 0 ? codeCase(1, 1) : code;
 }

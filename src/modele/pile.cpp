@@ -1,7 +1,5 @@
 #include "modele/pile.hpp"
 
-#include <vector>
-
 std::unique_ptr<TPile> creerPile() {
   return std::make_unique<TPile>();
 }
@@ -63,12 +61,17 @@ int getLongPile(const TPile& pPile) {
   return pPile.plateau.longueur;
 }
 
-TPlateauTirs reconstruirePlateau(const TPile& pPile) {
-  // Bottom to top, as the shots were pushed.
-  std::vector<TCoup> coups;
-  for (const TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get())
-    coups.push_back(c->coup);
-  TPlateauTirs plateau;
-  for (auto coup = coups.rbegin(); coup != coups.rend(); ++coup) poser(plateau, *coup);
-  return plateau;
+// Walks the stack only when a shot at the cell does not carry the mark yet: a ship's marks
+// change when it sinks or an undo refloats it, not on every turn.
+void remarquerCase(TPile& pPile, int pCode, int pMarque) {
+  if (!estCodeDuPlateau(pCode)) return;
+  const auto i = static_cast<std::size_t>(pCode);
+  const int nombre = pPile.plateau.nombre[i];
+  if (nombre == 0 || (nombre == 1 && pPile.plateau.marque[i] == pMarque)) return;
+  for (TCellule* c = pPile.debut.get(); c != nullptr; c = c->lien.get()) {
+    if (c->coup.position != pCode) continue;
+    pPile.plateau.touches += estMarqueDeTouche(pMarque) - estMarqueDeTouche(c->coup.couleur);
+    c->coup.couleur = pMarque;
+  }
+  pPile.plateau.marque[i] = static_cast<std::uint8_t>(pMarque);
 }

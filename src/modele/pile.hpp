@@ -1,5 +1,6 @@
 #pragma once
-// A player's stack of shots, the most recent on top.
+// A player's stack of shots, the most recent on top, and the board it keeps (TPlateauTirs): the one
+// record of that player's shots. Only these functions change either, so the two never part.
 
 #include <memory>
 
@@ -10,5 +11,6 @@ bool pileVide(const TPile& pPile);
 void empiler(TPile& pPile, TCoup pCoup);
 int depiler(TPile& pPile);
 int getLongPile(const TPile& pPile);
-// The board as the cells of the stack give it, walked from scratch.
-TPlateauTirs reconstruirePlateau(const TPile& pPile);
+// Gives every shot at the cell this mark; a cell never shot, or a code off the board, is left
+// alone.
+void remarquerCase(TPile& pPile, int pCode, int pMarque);

@@ -48,11 +48,11 @@ struct TCellule {
   TCoup coup;
 };
 
-// What one stack's shots hold, cell by cell, indexed by cell code: derived from the cells and kept
-// up to date as shots are pushed and popped, so that finding a cell or re-marking a ship reads a
-// cell instead of walking the stack. The cells stay the record of the game.
+// What one stack's shots hold, cell by cell, indexed by cell code: kept by pile.cpp alone as shots
+// are pushed, popped and re-marked, so that finding a cell, re-marking a ship or the computer
+// deciding reads a cell instead of walking the stack. Stack and board are one record.
 struct TPlateauTirs {
-  static constexpr int CODE_MAX = 110;
+  static constexpr int CODE_MAX = 110;              // codeCase(TAILLE_GRILLE, TAILLE_GRILLE)
   std::array<std::uint8_t, CODE_MAX + 1> nombre{};  // shots at the cell
   std::array<std::uint8_t, CODE_MAX + 1> marque{};  // their mark; 0 for a cell never shot
   int longueur = 0;                                 // shots in the stack
@@ -112,6 +112,7 @@ constexpr int ligneDeCode(int pCode) {
 constexpr int colonneDeCode(int pCode) {
   return pCode % 10 == 0 ? pCode / 10 - 1 : pCode / 10;
 }
+static_assert(TPlateauTirs::CODE_MAX == codeCase(TAILLE_GRILLE, TAILLE_GRILLE));
 
 // Code of cell j (from 0) of a ship: one row further down per cell when vertical, one column
 // further right when horizontal.

@@ -18,7 +18,9 @@ void afficherRegles();
 char glypheDuTir(int pMarque, const Reglages& pReglages);
 void afficherTirs(const TPile& pPile, int pHaut, int pGauche, const Reglages& pReglages);
 
-// The mark each cell of a board shows, as last drawn there (0: none), or unknown.
+// A view's cache of what the screen shows, not a record of the shots: the mark each cell of a
+// board shows, as last drawn there (0: none), or unknown. Indexed by cell code like the board it
+// is compared with; the shots themselves are only in the stack's board.
 using MarquesAffichees = std::array<std::uint8_t, TPlateauTirs::CODE_MAX + 1>;
 inline constexpr std::uint8_t MARQUE_INCONNUE = 0xFF;
 // Draws only the marks that differ from those shown, and records them: a turn that changed

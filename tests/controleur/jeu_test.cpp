@@ -7,6 +7,7 @@
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
 #include "support/dossierTemporaire.hpp"
+#include "support/plateauDeLaPile.hpp"
 #include "support/terminalScripte.hpp"
 
 using namespace partie;

@@ -162,12 +162,12 @@ TEST(CompterPlacements, UnCargotDansUneColonneOuverte) {
   // Column 3 open, the rest shot: the cargo ship fits there 6 ways, rows 1 to 10.
   std::set<int> colonne;
   for (int ligne = 1; ligne <= 10; ++ligne) colonne.insert(codeCase(ligne, 3));
-  const Densite densite = compterPlacements(lireCarte(*pileSauf(colonne)), {cargot});
+  const Densite densite = compterPlacements(CarteTirs(pileSauf(colonne)->plateau), {cargot});
   const std::int64_t attendu[] = {1, 2, 3, 4, 5, 5, 4, 3, 2, 1};
   for (int ligne = 1; ligne <= 10; ++ligne) {
-    EXPECT_EQ(densite[static_cast<std::size_t>(indiceCase(ligne, 3))], attendu[ligne - 1]);
+    EXPECT_EQ(densite[static_cast<std::size_t>(codeCase(ligne, 3))], attendu[ligne - 1]);
   }
-  EXPECT_EQ(densite[static_cast<std::size_t>(indiceCase(1, 1))], 0);
+  EXPECT_EQ(densite[static_cast<std::size_t>(codeCase(1, 1))], 0);
 }
 
 // --- No hidden state ---
@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(NiveauxEtFlottes, PartiesEntieres,
 
 // A whole game at the run's level: the human fires at the water first and at the computer's
 // ships last, so that the computer plays most of its game. The computer's shots in order.
-std::vector<int> tirsOrdiDUnePartie(int pN, unsigned pGraine) {
+std::vector<int> tirsOrdiDUnePartie(int pN, unsigned pGraine, NiveauOrdinateur pNiveau) {
   Tparam p;
   flottesAuHasard(p, pN, pGraine);
   const auto& cases = p.joueur2->tabPosBateauJoueur;
@@ -258,7 +258,7 @@ std::vector<int> tirsOrdiDUnePartie(int pN, unsigned pGraine) {
   }
   for (int code : flotteOrdi) t.taper(viserEtTirer(code));
   t.taper("x");
-  executer(t, [&] { jouer(p, 0, REGLAGES_DECRITS); });
+  executer(t, [&] { jouer(p, 0, {.niveau = pNiveau}); });
   return positionsDansLOrdre(*p.joueur2->pileCoup);
 }
 
@@ -268,14 +268,16 @@ struct PartieEnregistree {
   std::size_t nbTirs;
   long long somme;  // sum of (rank from 1) x cell code: any change of order changes it
   std::vector<int> premiers;
+  NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
 };
 
-class HasardCommeAvant : public testing::TestWithParam<PartieEnregistree> {};
+class TirsCommeAvant : public testing::TestWithParam<PartieEnregistree> {};
 
-// Recorded from the game before the levels existed.
-TEST_P(HasardCommeAvant, MemesTirsDansLeMemeOrdre) {
+// hasard recorded from the game before the levels existed, the others from the game before they
+// read the stack's board in place: a seed gives the same shots, games resumed play on the same.
+TEST_P(TirsCommeAvant, MemesTirsDansLeMemeOrdre) {
   const PartieEnregistree& attendue = GetParam();
-  const std::vector<int> tirs = tirsOrdiDUnePartie(attendue.n, attendue.graine);
+  const std::vector<int> tirs = tirsOrdiDUnePartie(attendue.n, attendue.graine, attendue.niveau);
   ASSERT_EQ(tirs.size(), attendue.nbTirs);
   long long somme = 0;
   for (std::size_t i = 0; i < tirs.size(); ++i) somme += static_cast<long long>(i + 1) * tirs[i];
@@ -284,11 +286,15 @@ TEST_P(HasardCommeAvant, MemesTirsDansLeMemeOrdre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Graines, HasardCommeAvant,
+    Graines, TirsCommeAvant,
     testing::Values(
         PartieEnregistree{1, 8, 83, 221408, {31, 82, 44, 68, 11, 74, 84, 14, 80, 96, 101, 60}},
         PartieEnregistree{2, 9, 100, 303207, {26, 14, 35, 36, 92, 76, 88, 50, 17, 68, 91, 89}},
-        PartieEnregistree{3, 10, 99, 293272, {22, 64, 71, 93, 91, 40, 95, 15, 25, 14, 34, 17}}));
+        PartieEnregistree{3, 10, 99, 293272, {22, 64, 71, 93, 91, 40, 95, 15, 25, 14, 34, 17}},
+        PartieEnregistree{
+            2, 9, 52, 85969, {42, 43, 41, 44, 62, 99, 22, 21, 23, 32, 12, 59}, CHASSEUR},
+        PartieEnregistree{
+            3, 10, 67, 137080, {65, 56, 57, 46, 66, 76, 84, 85, 86, 87, 83, 82}, EXPERT}));
 
 // --- The level of the run, resumed games included ---
 
