@@ -6,6 +6,7 @@
 #include "controleur/jeu.hpp"
 #include "controleur/menu.hpp"
 #include "controleur/score.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/parametre.hpp"
 #include "modele/random.hpp"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controleur/bateau.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/coup.hpp"
 #include "modele/parametre.hpp"
@@ -13,7 +14,6 @@
 #include "modele/random.hpp"
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
-#include "modele/util.hpp"
 #include "vue/bateau.hpp"
 #include "vue/score.hpp"
 #include "vue/vue.hpp"

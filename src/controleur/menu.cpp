@@ -1,8 +1,8 @@
 #include "controleur/menu.hpp"
 
 #include "controleur/bateau.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
-#include "modele/util.hpp"
 #include "vue/menu.hpp"
 #include "vue/vue.hpp"
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
-#include "modele/util.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "modele/util.hpp"
+#include "controleur/selection.hpp"
 #include "support/terminalScripte.hpp"
 
 namespace {
