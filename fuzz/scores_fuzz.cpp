@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pOctets, std::size_t p
     exiger(!chargerScores(courte));
   }
   clrscr();
-  afficherMeilleurScore(liste, nombre);
+  afficherMeilleurScore(liste, nombre, DISPOSITION_DECRITE);
 
   TJoueur gagnant;
   gagnant.nomJoueur = "fuzz";
