@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pOctets, std::size_t p
   const auto relue = decoderScores(encoderScores(*liste));
   exiger(relue == liste);
   clrscr();
-  afficherMeilleurScore(*liste, nombre);
+  afficherMeilleurScore(*liste, nombre, DISPOSITION_DECRITE);
 
   // A win of the same shape as the controller's: the table grows up to ten records.
   const bool agrandie = nombre < 10;

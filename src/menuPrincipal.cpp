@@ -6,6 +6,7 @@
 #include "controleur/jeu.hpp"
 #include "controleur/menu.hpp"
 #include "controleur/score.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/parametre.hpp"
 #include "modele/random.hpp"
@@ -83,13 +84,15 @@ void chargerPartie(EtatMenu& pEtat) {
     }
     libererSiTenu(pEtat);
   } else {
-    tracerLigneH(1, 9, 25);
-    ecrire("\nUne erreur s'est produite");
+    const Choix& echec = disposition(pEtat.reglages).echecChargement;
+    tracerLigneH(echec.x, echec.premiereRangee - 1, echec.largeurRegle);
+    gotoxy(echec.x, echec.premiereRangee);
+    ecrire("Une erreur s'est produite");
   }
   lireTouche();
 }
 
-void meilleursScores() {
+void meilleursScores(const Disposition& pEcran) {
   clrscr();
   const int nbScore = getNbScore();
   if (nbScore == 0) {
@@ -98,7 +101,7 @@ void meilleursScores() {
     ecrire("Une erreur est survenue");
   } else {
     std::vector<TScore> listeScores(static_cast<std::size_t>(nbScore));
-    if (chargerScores(listeScores)) afficherMeilleurScore(listeScores, nbScore);
+    if (chargerScores(listeScores)) afficherMeilleurScore(listeScores, nbScore, pEcran);
   }
   lireTouche();
 }
@@ -112,7 +115,7 @@ void executerEntree(EtatMenu& pEtat) {
       chargerPartie(pEtat);
       break;
     case MEILLEURS_SCORES:
-      meilleursScores();
+      meilleursScores(disposition(pEtat.reglages));
       break;
     case REGLES:
       afficherRegles();
@@ -133,8 +136,10 @@ int programmePrincipal(const Reglages& pReglages) {
   afficherStartScreen();
   lireTouche();
   while (etat.continuer == 1) {
+    const Disposition& ecran = disposition(pReglages);
     etat.choixMenu =
-        choisirLigne(NOUVELLE_PARTIE, QUITTER, RANGEE_MENU, etat.choixMenu, afficherMenuPrinc);
+        choisirLigne(NOUVELLE_PARTIE, QUITTER, ecran.menu.premiereRangee, etat.choixMenu,
+                     [&](int pChoix) { afficherMenuPrinc(pChoix, ecran); });
     executerEntree(etat);
   }
   if (etat.aLib == 1) libererSiTenu(etat);

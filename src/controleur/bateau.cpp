@@ -33,8 +33,6 @@ void checkBateauxCoules(int pNbBateau, TJoueur& pTireur, TJoueur& pCible) {
 
 namespace {
 
-constexpr int X_PLACEMENT = 5;  // origin of the placement board
-constexpr int Y_PLACEMENT = 3;
 constexpr int TOUCHE_R = 'R';
 
 // Along its length the first cell is drawn from 1 to 10 - L, so a ship placed by chance never
@@ -52,27 +50,20 @@ void tirerPosition(TPosition& pPos, int pLongueur) {
 
 // The committed ships, then the one being placed on top of any it lies over.
 void dessinerPlacement(const TJoueur& pJoueur, int pNbBateaux, int pIdBateau,
-                       const Reglages& pReglages) {
-  resetGrille(X_PLACEMENT, Y_PLACEMENT);
+                       const Reglages& pReglages, const Grille& pGrille) {
+  resetGrille(pGrille);
   for (int i = pNbBateaux - 1; i >= pIdBateau; --i) {
-    afficherBateau(pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_PLACEMENT, Y_PLACEMENT,
-                   pReglages);
+    afficherBateau(pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(i)], pGrille, pReglages);
   }
-}
-
-// The panel's name starts in column 68; a shorter name must not show the end of the last one.
-void effacerNomCourant() {
-  gotoxy(68, 6);
-  textcolor(LIGHTCYAN);
-  ecrire(std::string(TAILLE_NOM + 1, ' '));
 }
 
 // A click in placement: a right click turns the ship as R does; a left click on its first cell lays
 // it as Enter does, and on another cell of the board moves its first cell there, as far as the
 // arrows could take it. Gives the key it stands for, or 0 when it moved the ship itself.
-int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pClic) {
+int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pClic,
+                    const Grille& pGrille) {
   if (pClic.bouton == plateforme::Clic::droit) return TOUCHE_TOURNER;
-  const auto cellule = caseSousLaSouris(X_PLACEMENT, Y_PLACEMENT, pClic.x, pClic.y);
+  const auto cellule = caseSousLaSouris(pGrille, pClic.x, pClic.y);
   if (!cellule) return TOUCHE_INCONNUE;
   const TPosition& position =
       pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(pIdBateau)].mCoordonnees;
@@ -93,23 +84,26 @@ int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pCl
 }
 
 // The last ship first, down to ship 0; each key moves, turns or commits the current ship.
-void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages) {
+void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages,
+                     const Disposition& pDisposition) {
+  const Grille& grille = pDisposition.grillePlacement;
   clrscr();
-  afficherGrille(X_PLACEMENT, Y_PLACEMENT, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  afficherGrille(grille, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
   int nbBateau = pNbBateaux;
   while (nbBateau > 0) {
     const int k = nbBateau - 1;
-    afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom);
-    dessinerPlacement(pJoueur, pNbBateaux, k, pReglages);
+    afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom,
+                          pDisposition);
+    dessinerPlacement(pJoueur, pNbBateaux, k, pReglages, grille);
     int touche = lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
-    if (const auto clic = clicDerniereTouche()) touche = clicDePlacement(pJoueur, k, *clic);
+    if (const auto clic = clicDerniereTouche()) touche = clicDePlacement(pJoueur, k, *clic, grille);
     if (actionBateau(pJoueur, k, touche)) {
       --nbBateau;
-      effacerNomCourant();
+      effacerBateauCourant(pDisposition);
     }
   }
-  resetGrille(X_PLACEMENT, Y_PLACEMENT);
+  resetGrille(grille);
 }
 
 }  // namespace
@@ -121,10 +115,11 @@ void placerBateau(Tparam& pParametre, const Reglages& pReglages) {
   pParametre.joueur1->nomJoueur = couperNom(saisirPseudo());
   clrscr();
   placementAlea(*pParametre.joueur2, nbBateaux);
-  if (estAlea()) {
+  const Disposition& ecran = disposition(pReglages);
+  if (estAlea(ecran)) {
     placementAlea(*pParametre.joueur1, nbBateaux);
   } else {
-    placementManuel(*pParametre.joueur1, nbBateaux, pReglages);
+    placementManuel(*pParametre.joueur1, nbBateaux, pReglages, ecran);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controleur/bateau.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/coup.hpp"
 #include "modele/parametre.hpp"
@@ -13,7 +14,6 @@
 #include "modele/random.hpp"
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
-#include "modele/util.hpp"
 #include "vue/bateau.hpp"
 #include "vue/score.hpp"
 #include "vue/vue.hpp"
@@ -21,13 +21,6 @@
 
 namespace {
 
-// The human's own board (ships, the computer's shots) and the target board (the human's shots).
-constexpr int X_GRILLE_JOUEUR = 10;
-constexpr int X_GRILLE_CIBLE = 60;
-constexpr int Y_GRILLES = 5;
-
-constexpr int X_MESSAGE_SAUVEGARDE = 25;
-constexpr int Y_MESSAGES = 32;
 constexpr std::string_view SAUVEGARDE_FAITE =
     "Sauvegarde effectuee. Appuyez sur une touche pour continuer a jouer";
 constexpr std::string_view SAUVEGARDE_RATEE = "Une erreur est survenue. Sauvegarde impossible.";
@@ -37,6 +30,7 @@ constexpr std::string_view QUESTION_QUITTER =
 struct Partie {
   Tparam& param;
   const Reglages& reglages;
+  const Disposition& ecran;
   int joueurTour = 0;
   int curseurX = 1;
   int curseurY = 1;
@@ -65,52 +59,61 @@ void afficherTour(Partie& pPartie) {
   checkBateauxCoules(pPartie.nbBateau, ordi, humain);
   if (!pPartie.flottesAffichees) {
     for (int i = 0; i < pPartie.nbBateau; ++i) {
-      afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)], X_GRILLE_JOUEUR,
-                     Y_GRILLES, pPartie.reglages);
+      afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)],
+                     pPartie.ecran.grilleJoueur, pPartie.reglages);
     }
     pPartie.marquesCible.fill(MARQUE_INCONNUE);
     pPartie.marquesJoueur.fill(MARQUE_INCONNUE);
     pPartie.flottesAffichees = true;
   }
   // The computer's shots come after the ships: a hit shows over the ship it struck.
-  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, Y_GRILLES, X_GRILLE_CIBLE,
+  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, pPartie.ecran.grilleCible,
                           pPartie.reglages);
-  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, Y_GRILLES, X_GRILLE_JOUEUR,
+  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, pPartie.ecran.grilleJoueur,
                           pPartie.reglages);
   afficherScore(getScore(*humain.pileCoup), 1, getTouche(*humain.pileCoup),
-                getNbTir(*humain.pileCoup));
-  afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup));
-  afficherTouchesJeu();
+                getNbTir(*humain.pileCoup), pPartie.ecran);
+  afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup),
+                pPartie.ecran);
+  afficherTouchesJeu(pPartie.ecran);
 }
 
 // --- The human's keys other than aiming and firing ---
 
-void sauvegarder(const Tparam& pParam) {
+void sauvegarder(const Tparam& pParam, Point pMessage) {
   const std::string_view message = sauverPartie(pParam) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE;
-  gotoxy(X_MESSAGE_SAUVEGARDE, Y_MESSAGES);
+  gotoxy(pMessage.x, pMessage.y);
   ecrire(message);
   lireTouche();
-  gotoxy(X_MESSAGE_SAUVEGARDE, Y_MESSAGES);
+  gotoxy(pMessage.x, pMessage.y);
   ecrire(std::string(message.size(), ' '));
 }
 
-void afficherChoix(bool pOui) {
-  gotoxy(1, Y_MESSAGES + 1);
+// "Oui" and "Non" on the two rows under the question.
+void afficherChoix(bool pOui, Point pQuestion) {
+  gotoxy(pQuestion.x, pQuestion.y + 1);
   ecrire(pOui ? "->" : "  ");
-  ecrireLigne("Oui");
+  ecrire("Oui");
+  gotoxy(pQuestion.x, pQuestion.y + 2);
   ecrire(pOui ? "  " : "->");
   ecrire("Non");
 }
 
 // True when the player confirms leaving. "Non" is marked when the question opens.
-bool confirmerQuitter() {
-  gotoxy(1, Y_MESSAGES);
+bool confirmerQuitter(Point pQuestion) {
+  gotoxy(pQuestion.x, pQuestion.y);
   ecrire(QUESTION_QUITTER);
   // Line 0 is "Oui", line 1 "Non".
-  if (choisirLigne(0, 1, Y_MESSAGES + 1, 1, [](int pLigne) { afficherChoix(pLigne == 0); }) == 0)
+  if (choisirLigne(0, 1, pQuestion.y + 1, 1,
+                   [&](int pLigne) { afficherChoix(pLigne == 0, pQuestion); }) == 0) {
     return true;
-  gotoxy(1, Y_MESSAGES);
-  ecrire(std::string(QUESTION_QUITTER.size(), ' ') + "\n     \n     ");
+  }
+  gotoxy(pQuestion.x, pQuestion.y);
+  ecrire(std::string(QUESTION_QUITTER.size(), ' '));
+  for (int rangee : {pQuestion.y + 1, pQuestion.y + 2}) {
+    gotoxy(pQuestion.x, rangee);
+    ecrire("     ");
+  }
   return false;
 }
 
@@ -124,14 +127,14 @@ void afficherCurseur(const Partie& pPartie) {
       tirs.marque[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))];
   const bool surUnTir = pPartie.reglages.garderCurseur && marque != 0;
   afficherCaractereDansGrille(surUnTir ? WHITE : YELLOW, surUnTir ? marque : BLACK, 'O',
-                              X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY, pPartie.curseurX);
+                              pPartie.ecran.grilleCible, pPartie.curseurY, pPartie.curseurX);
 }
 
 // A left click on a cell of the target board aims there and fires, as Enter would.
 int toucheOuClic(int pTouche, Partie& pPartie) {
   const auto clic = clicDerniereTouche();
   if (!clic || clic->bouton != plateforme::Clic::gauche) return pTouche;
-  const auto cellule = caseSousLaSouris(X_GRILLE_CIBLE, Y_GRILLES, clic->x, clic->y);
+  const auto cellule = caseSousLaSouris(pPartie.ecran.grilleCible, clic->x, clic->y);
   if (!cellule) return pTouche;
   pPartie.curseurY = cellule->first;
   pPartie.curseurX = cellule->second;
@@ -143,7 +146,7 @@ void coupHumain(Partie& pPartie) {
   afficherCurseur(pPartie);
   const int lue = lireTouche();
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
-  afficherCaractereDansGrille(YELLOW, BLACK, ' ', X_GRILLE_CIBLE, Y_GRILLES, pPartie.curseurY,
+  afficherCaractereDansGrille(YELLOW, BLACK, ' ', pPartie.ecran.grilleCible, pPartie.curseurY,
                               pPartie.curseurX);
   pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
       MARQUE_INCONNUE;
@@ -157,13 +160,13 @@ void coupHumain(Partie& pPartie) {
     return;
   }
   if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
-    annulerCoup(param, &pPartie.joueurTour);
+    annulerCoup(param, &pPartie.joueurTour, pPartie.ecran);
     pPartie.flottesAffichees = false;
   }
   if (estTouche(touche, 's')) {
-    sauvegarder(param);
+    sauvegarder(param, pPartie.ecran.messageSauvegarde);
   } else if (estTouche(touche, 'q')) {
-    pPartie.quit = confirmerQuitter();
+    pPartie.quit = confirmerQuitter(pPartie.ecran.question);
   }
 }
 
@@ -179,12 +182,12 @@ void coupOrdinateur(Partie& pPartie) {
 
 // --- Start and end ---
 
-void afficherDebut(const Tparam& pParam) {
+void afficherDebut(const Tparam& pParam, const Disposition& pEcran) {
   clrscr();
-  afficherGrille(X_GRILLE_JOUEUR, Y_GRILLES, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
-  afficherGrille(X_GRILLE_CIBLE, Y_GRILLES, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
-  afficherNom(pParam.joueur1->nomJoueur, 1);
-  afficherNom(pParam.joueur2->nomJoueur, 2);
+  afficherGrille(pEcran.grilleJoueur, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  afficherGrille(pEcran.grilleCible, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  afficherNom(pParam.joueur1->nomJoueur, 1, pEcran);
+  afficherNom(pParam.joueur2->nomJoueur, 2, pEcran);
 }
 
 // The boards are blanked to black first: clearing changes characters, not colours.
@@ -194,18 +197,18 @@ void devoilerFlotte(Partie& pPartie) {
   afficherTour(pPartie);
   const TJoueur& ordi = *pPartie.param.joueur2;
   for (const TInfoBateau& bateau : ordi.mBateauxDuJoueur) {
-    afficherBateau(bateau, X_GRILLE_CIBLE, Y_GRILLES, pPartie.reglages);
+    afficherBateau(bateau, pPartie.ecran.grilleCible, pPartie.reglages);
   }
-  afficherTirs(*pPartie.param.joueur1->pileCoup, Y_GRILLES, X_GRILLE_CIBLE, pPartie.reglages);
+  afficherTirs(*pPartie.param.joueur1->pileCoup, pPartie.ecran.grilleCible, pPartie.reglages);
   textcolor(YELLOW);
-  gotoxy(1, Y_MESSAGES + 1);
+  gotoxy(pPartie.ecran.finDevoilee.x, pPartie.ecran.finDevoilee.y);
   ecrire("Partie terminee: appuyez sur une touche");
   lireTouche();
 }
 
-void afficherFin() {
-  resetGrille(X_GRILLE_JOUEUR, Y_GRILLES);
-  resetGrille(X_GRILLE_CIBLE, Y_GRILLES);
+void afficherFin(const Disposition& pEcran) {
+  resetGrille(pEcran.grilleJoueur);
+  resetGrille(pEcran.grilleCible);
   clrscr();
   textcolor(LIGHTCYAN);
   ecrireLigne("PARTIE TERMINEE\n\n\n\n");
@@ -221,7 +224,7 @@ int nbTirs(const Tparam& pParam) {
 }  // namespace
 
 int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
-  Partie partie{pParam, pReglages};
+  Partie partie{pParam, pReglages, disposition(pReglages)};
   if (estReprise == 0) {
     pParam.aCommence = nombreAleatoire(1, 2);
     partie.joueurTour = pParam.aCommence;
@@ -229,7 +232,7 @@ int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
     // Shots alternate from the first shooter on, so a game saved on the human's turn resumes there.
     partie.joueurTour = nbTirs(pParam) + pParam.aCommence;
   }
-  afficherDebut(pParam);
+  afficherDebut(pParam, partie.ecran);
   partie.nbBateau = getNbBateaux(pParam);
   int gagnant = 0;
   for (;;) {
@@ -247,7 +250,7 @@ int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
     if (gagnant == 1 || gagnant == 2 || partie.quit) break;
   }
   if (pReglages.devoiler && (gagnant == 1 || gagnant == 2)) devoilerFlotte(partie);
-  afficherFin();
+  afficherFin(partie.ecran);
   return gagnant;
 }
 
@@ -291,12 +294,12 @@ int estGagne(const Tparam& pParam) {
 // Takes back the human's last shot and the computer's, or only the computer's when it has fired
 // the one shot of the game. A stack that is already empty is left alone, whatever the counter
 // claims, and the counter is then set to what the stacks really hold.
-void annulerCoup(Tparam& pParam, int* pTour) {
+void annulerCoup(Tparam& pParam, int* pTour, const Disposition& pEcran) {
   TPile& pileHumain = *pParam.joueur1->pileCoup;
   TPile& pileOrdi = *pParam.joueur2->pileCoup;
   if (pParam.aCommence + 1 < *pTour && !pileVide(pileHumain)) depiler(pileHumain);
   if (!pileVide(pileOrdi)) depiler(pileOrdi);
   *pTour = pParam.aCommence + nbTirs(pParam);
-  resetGrille(X_GRILLE_JOUEUR, Y_GRILLES);
-  resetGrille(X_GRILLE_CIBLE, Y_GRILLES);
+  resetGrille(pEcran.grilleJoueur);
+  resetGrille(pEcran.grilleCible);
 }

@@ -1,8 +1,8 @@
 #include "controleur/menu.hpp"
 
 #include "controleur/bateau.hpp"
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
-#include "modele/util.hpp"
 #include "vue/menu.hpp"
 #include "vue/vue.hpp"
 
@@ -14,23 +14,27 @@ constexpr int NB_LIGNES = 3;
 
 // Settings changed here stay in the set whether the player then plays or goes back.
 int menuNouvellePartie(Tparam& pParametre, const Reglages& pReglages) {
+  const Disposition& ecran = disposition(pReglages);
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, RANGEE_MENU, choix, afficherMenuNouvellePartie);
+    choix = choisirLigne(1, NB_LIGNES, ecran.menu.premiereRangee, choix,
+                         [&](int pChoix) { afficherMenuNouvellePartie(pChoix, ecran); });
     if (choix == 1) {
       placerBateau(pParametre, pReglages);
       return 1;
     }
     if (choix != 2) return 0;
-    menuParam(pParametre);
+    menuParam(pParametre, pReglages);
   }
 }
 
 // After listing or changing the settings the menu comes back with the same line marked.
-void menuParam(Tparam& pParametre) {
+void menuParam(Tparam& pParametre, const Reglages& pReglages) {
+  const Disposition& ecran = disposition(pReglages);
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, RANGEE_MENU, choix, afficherMenuParam);
+    choix = choisirLigne(1, NB_LIGNES, ecran.menu.premiereRangee, choix,
+                         [&](int pChoix) { afficherMenuParam(pChoix, ecran); });
     if (choix == 1) {
       clrscr();
       afficherParam(pParametre);

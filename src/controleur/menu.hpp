@@ -5,4 +5,4 @@
 #include "modele/structures.hpp"
 
 int menuNouvellePartie(Tparam& pParametre, const Reglages& pReglages);
-void menuParam(Tparam& pParametre);
+void menuParam(Tparam& pParametre, const Reglages& pReglages);

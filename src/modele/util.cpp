@@ -1,23 +1,7 @@
 #include "modele/util.hpp"
 
-#include "modele/coniocouleur.hpp"
 #include "plateforme/console.hpp"
 
 void initConsoleJeu() {
   plateforme::peripheriqueCourant().preparerConsole();
-}
-
-int choisirLigne(int pPremiere, int pDerniere, int pRangee, int pSelection,
-                 const std::function<void(int)>& pAfficher) {
-  for (;;) {
-    pAfficher(pSelection);
-    const int touche = lireTouche();
-    if (touche == TOUCHE_ENTREE) return pSelection;
-    if (const auto clic = clicDerniereTouche(); clic && clic->bouton == plateforme::Clic::gauche) {
-      const int ligne = pPremiere + clic->y - pRangee;
-      if (ligne >= pPremiere && ligne <= pDerniere) return ligne;
-    }
-    if (touche == TOUCHE_HAUT && pSelection > pPremiere) --pSelection;
-    if (touche == TOUCHE_BAS && pSelection < pDerniere) ++pSelection;
-  }
 }

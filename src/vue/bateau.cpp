@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
-#include "modele/util.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"
@@ -36,8 +36,7 @@ int couleurLisibleSur(int pFond) {
 }  // namespace
 
 // A ship shows as a run of blank cells on its own colour; a sunk one is left to its shot marks.
-void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPositionYGrille,
-                    const Reglages& pReglages) {
+void afficherBateau(const TInfoBateau& pBateau, const Grille& pGrille, const Reglages& pReglages) {
   if (pBateau.estCoule != 0) return;
   const bool marques = pReglages.marques;
   const char caractere = marques ? initialeDuType(pBateau.mType) : ' ';
@@ -45,8 +44,7 @@ void afficherBateau(const TInfoBateau& pBateau, int pPositionXGrille, int pPosit
   int ligne = pBateau.mCoordonnees.mLatitude;
   int colonne = pBateau.mCoordonnees.mLongitude;
   for (int j = 0; j < pBateau.mType; ++j) {
-    afficherCaractereDansGrille(couleurTexte, pBateau.mCouleur, caractere, pPositionXGrille,
-                                pPositionYGrille, ligne, colonne);
+    afficherCaractereDansGrille(couleurTexte, pBateau.mCouleur, caractere, pGrille, ligne, colonne);
     if (pBateau.mCoordonnees.mDirection == horizontal) {
       ++colonne;
     } else {
@@ -63,16 +61,19 @@ namespace {
 // to one leaves no stale character at its end.
 constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
 
-// The screen row of the first answer.
-constexpr int RANGEE_CHOIX_PLACEMENT = 3;
+constexpr std::string_view ETIQUETTE_BATEAU = "Bateau courant: ";
 
-void afficherChoixPlacement(int pSelection) {
+// The question on the first row, the rule and the answers below it.
+void afficherChoixPlacement(int pSelection, const Disposition& pDisposition) {
+  const Choix& choix = pDisposition.choixPlacement;
   clrscr();
-  ecrireLigne("Voulez-vous placer vos bateaux?");
-  tracerLigneH(1, 2, 30);
-  ecrire("\n");
+  gotoxy(choix.x, choix.premiereRangee - 2);
+  ecrire("Voulez-vous placer vos bateaux?");
+  tracerLigneH(choix.x, choix.premiereRangee - 1, choix.largeurRegle);
+  gotoxy(choix.x, choix.premiereRangee);
   ecrire(pSelection == 0 ? "->" : "  ");
-  ecrireLigne("Oui, on est jamais mieux servi que par soi-meme!");
+  ecrire("Oui, on est jamais mieux servi que par soi-meme!");
+  gotoxy(choix.x, choix.premiereRangee + 1);
   ecrire(pSelection == 1 ? "->" : "  ");
   ecrireLigne("Non, je prefere laisser le hasard decider.");
 }
@@ -80,25 +81,35 @@ void afficherChoixPlacement(int pSelection) {
 }  // namespace
 
 // Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
-bool estAlea() {
-  return choisirLigne(0, 1, RANGEE_CHOIX_PLACEMENT, 0, afficherChoixPlacement) == 1;
+bool estAlea(const Disposition& pDisposition) {
+  return choisirLigne(0, 1, pDisposition.choixPlacement.premiereRangee, 0, [&](int pSelection) {
+           afficherChoixPlacement(pSelection, pDisposition);
+         }) == 1;
 }
 
-void afficherInfoPlacement(int pNbBateau, std::string_view pNom) {
+void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition) {
+  const Disposition::InfoPlacement& info = pDisposition.infoPlacement;
   textcolor(LIGHTCYAN);
-  gotoxy(52, 5);
+  gotoxy(info.x, info.rangeeCompte);
   std::string compte = "Il reste " + std::to_string(pNbBateau) + " bateaux a placer";
   if (compte.size() < LARGEUR_LIGNE_COMPTE) compte.resize(LARGEUR_LIGNE_COMPTE, ' ');
   ecrireLigne(compte);
-  gotoxy(52, 6);
-  ecrire("Bateau courant: ");
+  gotoxy(info.x, info.rangeeBateau);
+  ecrire(ETIQUETTE_BATEAU);
   ecrire(pNom);
-  gotoxy(52, 10);
+  gotoxy(info.x, info.rangeeTouches);
   ecrire("Touches:");
-  gotoxy(52, 11);
+  gotoxy(info.x, info.rangeeTouches + 1);
   ecrire("R: Rotation");
-  gotoxy(52, 12);
+  gotoxy(info.x, info.rangeeTouches + 2);
   ecrire("Entree: Valider placement");
+}
+
+void effacerBateauCourant(const Disposition& pDisposition) {
+  const Disposition::InfoPlacement& info = pDisposition.infoPlacement;
+  gotoxy(info.x + static_cast<int>(ETIQUETTE_BATEAU.size()), info.rangeeBateau);
+  textcolor(LIGHTCYAN);
+  ecrire(std::string(TAILLE_NOM + 1, ' '));
 }
 
 // --- Lines of the settings listing ---

@@ -8,39 +8,44 @@
 
 namespace {
 
-// The frame every menu shares: a rule, the hint, a rule, then one line per entry from row 4,
-// the chosen one marked "->", the others two blanks. Each entry text carries its own leading
-// blank. The cursor ends at the start of the row below the last entry.
-void afficherMenu(std::initializer_list<std::string_view> pEntrees, int pChoix) {
-  tracerLigneH(1, 1, 33);
-  ecrireLigne("\nDeplacement avec touches flechees");
-  tracerLigneH(1, 3, 33);
+// The frame every menu shares: a rule, the hint, a rule, then one line per entry, the chosen one
+// marked "->", the others two blanks. Each entry text carries its own leading blank. The cursor
+// ends at the start of the row below the last entry.
+void afficherMenu(std::initializer_list<std::string_view> pEntrees, int pChoix,
+                  const Disposition& pDisposition) {
+  const Choix& menu = pDisposition.menu;
+  tracerLigneH(menu.x, menu.premiereRangee - 3, menu.largeurRegle);
+  gotoxy(menu.x, menu.premiereRangee - 2);
+  ecrire("Deplacement avec touches flechees");
+  tracerLigneH(menu.x, menu.premiereRangee - 1, menu.largeurRegle);
   int numero = 1;
   for (std::string_view entree : pEntrees) {
-    if (numero == 1) ecrire("\n");
+    gotoxy(menu.x, menu.premiereRangee + numero - 1);
     ecrire(numero == pChoix ? "->" : "  ");
-    ecrireLigne(entree);
+    ecrire(entree);
     ++numero;
   }
+  gotoxy(menu.x, menu.premiereRangee + numero - 1);
 }
 
 }  // namespace
 
-void afficherMenuPrinc(int pChoixMenu) {
+void afficherMenuPrinc(int pChoixMenu, const Disposition& pDisposition) {
   clrscr();
   textcolor(LIGHTCYAN);
   afficherMenu({" Nouvelle partie", " Charger partie", " Meilleurs scores", " Afficher les regles",
                 " Quitter"},
-               pChoixMenu);
+               pChoixMenu, pDisposition);
 }
 
 // The two menus below set no colour: they keep the one the main menu left.
-void afficherMenuNouvellePartie(int pChoixMenu) {
+void afficherMenuNouvellePartie(int pChoixMenu, const Disposition& pDisposition) {
   clrscr();
-  afficherMenu({" Jouer", " Parametres", " Retour"}, pChoixMenu);
+  afficherMenu({" Jouer", " Parametres", " Retour"}, pChoixMenu, pDisposition);
 }
 
-void afficherMenuParam(int pChoixMenu) {
+void afficherMenuParam(int pChoixMenu, const Disposition& pDisposition) {
   clrscr();
-  afficherMenu({" Afficher parametres", " Modifier les parametres", " Retour "}, pChoixMenu);
+  afficherMenu({" Afficher parametres", " Modifier les parametres", " Retour "}, pChoixMenu,
+               pDisposition);
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The menu screens: main menu, new-game menu, settings menu.
 
-// The screen row of every menu's first entry.
-inline constexpr int RANGEE_MENU = 4;
+#include "vue/disposition.hpp"
 
-void afficherMenuPrinc(int pChoixMenu);
-void afficherMenuNouvellePartie(int pChoixMenu);
-void afficherMenuParam(int pChoixMenu);
+void afficherMenuPrinc(int pChoixMenu, const Disposition& pDisposition);
+void afficherMenuNouvellePartie(int pChoixMenu, const Disposition& pDisposition);
+void afficherMenuParam(int pChoixMenu, const Disposition& pDisposition);

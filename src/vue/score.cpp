@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int LARGEUR_TABLE = 70;
-
 void ecrireA(int x, int y, const std::string& pTexte) {
   gotoxy(x, y);
   ecrire(pTexte);
@@ -26,29 +24,35 @@ std::string nomAffichable(std::string pNom) {
 
 }  // namespace
 
-void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir) {
-  const int x = pIdJoueur == 2 ? 60 : 10;
+void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir,
+                   const Disposition& pDisposition) {
+  const Disposition::Panneaux& p = pDisposition.panneaux;
+  const int x = xPanneau(pDisposition, pIdJoueur);
+  const int xTexte = x + p.decalageTexte;
   textcolor(LIGHTCYAN);
-  tracerRectangle(x, 27, 40, 4);
+  tracerRectangle(x, p.rangeeCadre, p.largeurCadre, p.hauteurCadre);
   // The trailing blank wipes the last digit of a number that has just lost one.
-  ecrireA(x + 15, 28, "Score: " + std::to_string(pScore) + " ");
-  ecrireA(x + 15, 29, "Tirs effectues: " + std::to_string(pNbTir) + " ");
-  ecrireA(x + 15, 30, "Tirs reussi: " + std::to_string(pNbTouche) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 1, "Score: " + std::to_string(pScore) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 2, "Tirs effectues: " + std::to_string(pNbTir) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 3, "Tirs reussi: " + std::to_string(pNbTouche) + " ");
 }
 
-void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore) {
+void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore,
+                           const Disposition& pDisposition) {
+  const Disposition::TableScores& table = pDisposition.scores;
   const int nombre = std::clamp(pNbScore, 0, static_cast<int>(pListeScores.size()));
-  ecrire("Position      Nom             Score   Nombre de tir  Nombre de touche");
-  tracerLigneH(1, 2, LARGEUR_TABLE);
+  ecrireA(table.x, table.y,
+          "Position      Nom             Score   Nombre de tir  Nombre de touche");
+  tracerLigneH(table.x, table.y + 1, table.largeur);
   for (int i = 0; i < nombre; ++i) {
     const TScore& s = pListeScores[static_cast<std::size_t>(i)];
-    const int y = i + 3;
-    ecrire("\n  " + std::to_string(i + 1) + "  ");
-    ecrireA(15, y, nomAffichable(s.nom));
-    ecrireA(33, y, std::to_string(s.score));
-    ecrireA(45, y, std::to_string(s.nbTir));
-    ecrireA(60, y, std::to_string(s.nbTouche));
+    const int y = table.y + 2 + i;
+    ecrireA(table.x, y, "  " + std::to_string(i + 1) + "  ");
+    ecrireA(table.colonneNom, y, nomAffichable(s.nom));
+    ecrireA(table.colonneScore, y, std::to_string(s.score));
+    ecrireA(table.colonneTirs, y, std::to_string(s.nbTir));
+    ecrireA(table.colonneTouches, y, std::to_string(s.nbTouche));
   }
-  tracerLigneH(1, nombre + 4, LARGEUR_TABLE);
-  tracerLigneV(LARGEUR_TABLE, 1, nombre + 3);
+  tracerLigneH(table.x, table.y + nombre + 3, table.largeur);
+  tracerLigneV(table.x + table.largeur - 1, table.y, nombre + 3);
 }

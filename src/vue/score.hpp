@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "modele/structures.hpp"
+#include "vue/disposition.hpp"
 
-void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir);
-void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore);
+void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir,
+                   const Disposition& pDisposition);
+void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore,
+                           const Disposition& pDisposition);

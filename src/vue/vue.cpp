@@ -57,15 +57,6 @@ void afficherRegles() {
   if (!afficherTexte("regles.txt")) sortirSansTexte("regles.txt", STATUT_REGLES_ABSENTES);
 }
 
-namespace {
-
-// Left panel for the human, right panel for the computer; any other id counts as the human.
-int xPanneau(int pIdJoueur) {
-  return pIdJoueur == 2 ? 60 : 10;
-}
-
-}  // namespace
-
 char glypheDuTir(int pMarque, const Reglages& pReglages) {
   if (!pReglages.marques) return 'X';
   if (pMarque == MARQUE_RATE) return '.';
@@ -73,14 +64,14 @@ char glypheDuTir(int pMarque, const Reglages& pReglages) {
 }
 
 // Each shot is a white X on the colour of its mark: miss, hit, or hit on a sunk ship.
-void afficherTirs(const TPile& pPile, int pHaut, int pGauche, const Reglages& pReglages) {
+void afficherTirs(const TPile& pPile, const Grille& pGrille, const Reglages& pReglages) {
   MarquesAffichees inconnues;
   inconnues.fill(MARQUE_INCONNUE);
-  afficherMarquesChangees(pPile.plateau, inconnues, pHaut, pGauche, pReglages);
+  afficherMarquesChangees(pPile.plateau, inconnues, pGrille, pReglages);
 }
 
-void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
-                             int pGauche, const Reglages& pReglages) {
+void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees,
+                             const Grille& pGrille, const Reglages& pReglages) {
   for (int code = 0; code <= TPlateauTirs::CODE_MAX; ++code) {
     const auto i = static_cast<std::size_t>(code);
     const std::uint8_t marque = pTirs.nombre[i] > 0 ? pTirs.marque[i] : 0;
@@ -88,19 +79,20 @@ void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffic
     pAffichees[i] = marque;
     // A cell never shot keeps what lies under it: water, a ship, or the erased cursor.
     if (marque == 0) continue;
-    afficherCaractereDansGrille(WHITE, marque, glypheDuTir(marque, pReglages), pGauche, pHaut,
+    afficherCaractereDansGrille(WHITE, marque, glypheDuTir(marque, pReglages), pGrille,
                                 ligneDeCode(code), colonneDeCode(code));
   }
 }
 
-void afficherNom(std::string_view pNom, int pIdJoueur) {
+void afficherNom(std::string_view pNom, int pIdJoueur, const Disposition& pDisposition) {
   textcolor(LIGHTCYAN);
-  gotoxy(xPanneau(pIdJoueur) + 15, 26);
+  gotoxy(xPanneau(pDisposition, pIdJoueur) + pDisposition.panneaux.decalageTexte,
+         pDisposition.panneaux.rangeeNom);
   ecrire(pNom);
 }
 
-void afficherTouchesJeu() {
-  gotoxy(35, 35);
+void afficherTouchesJeu(const Disposition& pDisposition) {
+  gotoxy(pDisposition.touches.x, pDisposition.touches.y);
   textcolor(LIGHTCYAN);
   ecrire("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter");
 }

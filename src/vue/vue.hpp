@@ -9,6 +9,7 @@
 
 #include "modele/reglages.hpp"
 #include "modele/structures.hpp"
+#include "vue/disposition.hpp"
 
 void afficherStartScreen();
 void afficherRegles();
@@ -16,7 +17,7 @@ void afficherRegles();
 // The character of a shot: an X; with readable marks '.' for a miss, 'X' for a hit, '#' for a hit
 // on a sunk ship.
 char glypheDuTir(int pMarque, const Reglages& pReglages);
-void afficherTirs(const TPile& pPile, int pHaut, int pGauche, const Reglages& pReglages);
+void afficherTirs(const TPile& pPile, const Grille& pGrille, const Reglages& pReglages);
 
 // A view's cache of what the screen shows, not a record of the shots: the mark each cell of a
 // board shows, as last drawn there (0: none), or unknown. Indexed by cell code like the board it
@@ -25,10 +26,10 @@ using MarquesAffichees = std::array<std::uint8_t, TPlateauTirs::CODE_MAX + 1>;
 inline constexpr std::uint8_t MARQUE_INCONNUE = 0xFF;
 // Draws only the marks that differ from those shown, and records them: a turn that changed
 // nothing costs the same at the first shot as at the hundredth.
-void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees, int pHaut,
-                             int pGauche, const Reglages& pReglages);
-void afficherNom(std::string_view pNom, int pIdJoueur);
-void afficherTouchesJeu();
+void afficherMarquesChangees(const TPlateauTirs& pTirs, MarquesAffichees& pAffichees,
+                             const Grille& pGrille, const Reglages& pReglages);
+void afficherNom(std::string_view pNom, int pIdJoueur, const Disposition& pDisposition);
+void afficherTouchesJeu(const Disposition& pDisposition);
 
 std::string saisirPseudo();
 void afficherParam(const Tparam& pParam);

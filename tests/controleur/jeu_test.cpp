@@ -31,7 +31,7 @@ TEST(PlateauDesTirs, SuitLaPileAChaqueCoupAnnulationEtReprise) {
       TJoueur& tireur = tour % 2 != 0 ? *p.joueur1 : *p.joueur2;
       tir(tireur, tour % 2 != 0 ? *p.joueur2 : *p.joueur1, &tour, cellule);
     } else if (choix < 8) {
-      annulerCoup(p, &tour);
+      annulerCoup(p, &tour, DISPOSITION_DECRITE);
     } else if (choix == 8 && tour % 2 != 0) {  // saves are made on the human's turn
       ASSERT_TRUE(sauverPartie(p));
     } else if (dossier.existe("save.dat")) {
@@ -154,7 +154,7 @@ TEST_P(Annulation, NeRetireQueDesTirsExistantsEtRecaleLeTour) {
   for (int i = 0; i < cas.tirsOrdi; ++i) tirerDeja(*p.joueur2, *p.joueur1, 71 + i);
   int tour = cas.tour;
   TerminalScripte t;
-  executer(t, [&] { annulerCoup(p, &tour); });
+  executer(t, [&] { annulerCoup(p, &tour, DISPOSITION_DECRITE); });
   EXPECT_EQ(getLongPile(*p.joueur1->pileCoup), cas.tirsHumainApres);
   EXPECT_EQ(getLongPile(*p.joueur2->pileCoup), cas.tirsOrdiApres);
   EXPECT_EQ(tour, cas.aCommence + cas.tirsHumainApres + cas.tirsOrdiApres);
@@ -179,15 +179,15 @@ TEST(AnnulationEcran, EfaceLesDeuxGrilles) {
   int tour = 1;
   TerminalScripte t;
   executer(t, [&] {
-    gotoxy(xCase(GRILLE_JOUEUR, 3) - 1, yCase(7));
+    gotoxy(xCase(GRILLE_JOUEUR, 3) - 1, yCase(GRILLE_JOUEUR, 7));
     textcolor(attr(WHITE, LIGHTRED));
     ecrire(" X ");
-    gotoxy(xCase(GRILLE_CIBLE, 10) - 1, yCase(10));
+    gotoxy(xCase(GRILLE_CIBLE, 10) - 1, yCase(GRILLE_CIBLE, 10));
     ecrire(" X ");
-    annulerCoup(p, &tour);
-    EXPECT_EQ(texte(xCase(GRILLE_JOUEUR, 3), yCase(7), 1), " ");
-    EXPECT_EQ(attribut(xCase(GRILLE_JOUEUR, 3), yCase(7)), attr(BLACK, BLACK));
-    EXPECT_EQ(attribut(xCase(GRILLE_CIBLE, 10) + 1, yCase(10)), attr(BLACK, BLACK));
+    annulerCoup(p, &tour, DISPOSITION_DECRITE);
+    EXPECT_EQ(texte(xCase(GRILLE_JOUEUR, 3), yCase(GRILLE_JOUEUR, 7), 1), " ");
+    EXPECT_EQ(attribut(xCase(GRILLE_JOUEUR, 3), yCase(GRILLE_JOUEUR, 7)), attr(BLACK, BLACK));
+    EXPECT_EQ(attribut(xCase(GRILLE_CIBLE, 10) + 1, yCase(GRILLE_CIBLE, 10)), attr(BLACK, BLACK));
   });
 }
 

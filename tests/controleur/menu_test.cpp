@@ -134,7 +134,7 @@ TEST(MenuNouvellePartie, ParametresPuisRetourRevientSurParametres) {
 TEST(MenuParam, AfficherListeLesReglagesPuisRevientSurLaMemeLigne) {
   Tparam p = parDefaut();
   TerminalScripte t{touches::ENTREE, "x"};
-  EXPECT_EQ(executer(t, [&] { menuParam(p); }), STATUT_FIN);
+  EXPECT_EQ(executer(t, [&] { menuParam(p, REGLAGES_DECRITS); }), STATUT_FIN);
   const auto& v = t.vues();
   ASSERT_EQ(v.size(), 3u);
   // One count line, the player's four ships, then the computer's four; tabs reach the next
@@ -157,7 +157,7 @@ TEST(MenuParam, AfficherListeLesReglagesPuisRevientSurLaMemeLigne) {
 TEST(MenuParam, RetourQuitteLeMenu) {
   Tparam p = parDefaut();
   TerminalScripte t{touches::BAS, touches::BAS, touches::BAS, touches::ENTREE};
-  EXPECT_EQ(executer(t, [&] { menuParam(p); }), 0);
+  EXPECT_EQ(executer(t, [&] { menuParam(p, REGLAGES_DECRITS); }), 0);
   EXPECT_EQ(lignes(plateforme::ecranCourant(), 1, 6), menuParametres(3));
 }
 
@@ -167,7 +167,7 @@ TEST(MenuParam, ModifierPuisAfficher) {
   TerminalScripte t{touches::BAS, touches::ENTREE, "1\r",          "3\r",     "un\r",
                     "9\r",        "deux\r",        "12\r",         "trois\r", "14\r",
                     "quatre\r",   touches::HAUT,   touches::ENTREE};
-  EXPECT_EQ(executer(t, [&] { menuParam(p); }), STATUT_FIN);
+  EXPECT_EQ(executer(t, [&] { menuParam(p, REGLAGES_DECRITS); }), STATUT_FIN);
   const auto& v = t.vues();
   EXPECT_EQ(lignes(v[v.size() - 3], 1, 6), menuParametres(2));
   EXPECT_EQ(lignes(v[v.size() - 2], 1, 6), menuParametres(1));

@@ -17,17 +17,18 @@ using plateforme::Ecran;
 
 namespace {
 
-void attendreCase(const Ecran& pV, int pXGrille, int pCode, const std::string& pTexte, int pAttr) {
-  const int x = xCase(pXGrille, colonneDeCode(pCode));
-  const int y = yCase(ligneDeCode(pCode));
+void attendreCase(const Ecran& pV, const Grille& pGrille, int pCode, const std::string& pTexte,
+                  int pAttr) {
+  const int x = xCase(pGrille, colonneDeCode(pCode));
+  const int y = yCase(pGrille, ligneDeCode(pCode));
   EXPECT_EQ(texte(pV, x, y, 1), pTexte) << "case " << pCode;
   EXPECT_EQ(attribut(pV, x, y), pAttr) << "case " << pCode;
 }
 
 // A mouse report of a left press on the middle character of a board cell.
-std::string clicSurCase(int pXGrille, int pYGrille, int pLigne, int pColonne) {
-  return "\x1b[<0;" + std::to_string(pXGrille + 4 * pColonne - 2) + ";" +
-         std::to_string(pYGrille + 2 * pLigne - 1) + "M";
+std::string clicSurCase(const Grille& pGrille, int pLigne, int pColonne) {
+  const Point c = caractereDeCase(pGrille, pLigne, pColonne);
+  return "\x1b[<0;" + std::to_string(c.x) + ";" + std::to_string(c.y) + "M";
 }
 
 class PartieAvecOptions : public testing::Test {
@@ -74,7 +75,7 @@ TEST_F(PartieAvecOptions, LeCurseurGardeResteSurLeDernierTirEtMontreSaMarque) {
   attendreCase(vues[1], GRILLE_CIBLE, 20, "O", attr(WHITE, LIGHTBLUE));
   // Moved off it, the cursor is yellow on black and the mark is back.
   attendreCase(vues[2], GRILLE_CIBLE, 20, "X", attr(WHITE, LIGHTBLUE));
-  EXPECT_EQ(texte(vues[2], xCase(GRILLE_CIBLE, 1), yCase(9), 1), "O");
+  EXPECT_EQ(texte(vues[2], xCase(GRILLE_CIBLE, 1), yCase(GRILLE_CIBLE, 9), 1), "O");
 }
 
 TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
@@ -115,8 +116,8 @@ TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
 }
 
 TEST_F(PartieAvecOptions, UnClicSurLaCibleViseEtTire) {
-  TerminalScripte t{clicSurCase(GRILLE_JOUEUR, 5, 3, 2), "\x1b[<2;98;9M",
-                    clicSurCase(GRILLE_CIBLE, 5, 3, 2)};
+  TerminalScripte t{clicSurCase(GRILLE_JOUEUR, 3, 2), "\x1b[<2;98;9M",
+                    clicSurCase(GRILLE_CIBLE, 3, 2)};
   t.activerSouris();
   jouerAvec(t, 1, {.souris = true});
   // Clicks on the own board and right clicks do nothing; the left click on the target fires.
@@ -129,8 +130,9 @@ TEST(PlacementALaSouris, UnClicDeplaceLeBateauUnAutreLePoseUnDroitLeTourne) {
   setParamParDef(p);
   // Name, placement by hand, then the cargo (5 cells, vertical at A1): a right click turns it,
   // a click on row 9 takes it only as far as it fits, a click on its first cell lays it.
-  TerminalScripte t{"Alice\r", "\r", "\x1b[<2;1;1M", clicSurCase(5, 3, 9, 3),
-                    clicSurCase(5, 3, 9, 3)};
+  TerminalScripte t{"Alice\r", "\r", "\x1b[<2;1;1M",
+                    clicSurCase(DISPOSITION_DECRITE.grillePlacement, 9, 3),
+                    clicSurCase(DISPOSITION_DECRITE.grillePlacement, 9, 3)};
   t.activerSouris();
   executer(t, [&] { placerBateau(p, {.souris = true}); });
   const TPosition& cargo = p.joueur1->mBateauxDuJoueur[3].mCoordonnees;

@@ -14,18 +14,19 @@
 #include "modele/pile.hpp"
 #include "modele/random.hpp"
 #include "plateforme/ecran.hpp"
+#include "vue/vueGrille.hpp"
 
 namespace partie {
 
 // Screen cell that carries the character of cell (ligne, colonne) of a board.
-inline int xCase(int pXGrille, int pColonne) {
-  return pXGrille + 4 * pColonne - 2;
+inline int xCase(const Grille& pGrille, int pColonne) {
+  return caractereDeCase(pGrille, 1, pColonne).x;
 }
-inline int yCase(int pLigne) {
-  return 5 + 2 * pLigne - 1;
+inline int yCase(const Grille& pGrille, int pLigne) {
+  return caractereDeCase(pGrille, pLigne, 1).y;
 }
-inline constexpr int GRILLE_JOUEUR = 10;
-inline constexpr int GRILLE_CIBLE = 60;
+inline constexpr const Grille& GRILLE_JOUEUR = DISPOSITION_DECRITE.grilleJoueur;
+inline constexpr const Grille& GRILLE_CIBLE = DISPOSITION_DECRITE.grilleCible;
 
 inline constexpr int attr(int pTexte, int pFond) {
   return pTexte | pFond << 4;

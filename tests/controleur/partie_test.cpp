@@ -44,21 +44,21 @@ class UnePartie : public testing::Test {
 // The aiming cursor stands on cell (ligne, colonne) of the target board.
 void attendreCurseur(const Ecran& pV, int pLigne, int pColonne) {
   const int x = xCase(GRILLE_CIBLE, pColonne);
-  const int y = yCase(pLigne);
+  const int y = yCase(GRILLE_CIBLE, pLigne);
   EXPECT_EQ(texte(pV, x - 1, y, 3), " O ") << "ligne " << pLigne << " colonne " << pColonne;
   EXPECT_EQ(attribut(pV, x, y), attr(YELLOW, BLACK));
 }
 
-void attendreTir(const Ecran& pV, int pXGrille, int pCode, int pMarque) {
-  const int x = xCase(pXGrille, colonneDeCode(pCode));
-  const int y = yCase(ligneDeCode(pCode));
+void attendreTir(const Ecran& pV, const Grille& pGrille, int pCode, int pMarque) {
+  const int x = xCase(pGrille, colonneDeCode(pCode));
+  const int y = yCase(pGrille, ligneDeCode(pCode));
   EXPECT_EQ(texte(pV, x, y, 1), "X") << "case " << pCode;
   EXPECT_EQ(attribut(pV, x, y), attr(WHITE, pMarque)) << "case " << pCode;
 }
 
-void attendreCaseVide(const Ecran& pV, int pXGrille, int pCode, int pFond) {
-  const int x = xCase(pXGrille, colonneDeCode(pCode));
-  const int y = yCase(ligneDeCode(pCode));
+void attendreCaseVide(const Ecran& pV, const Grille& pGrille, int pCode, int pFond) {
+  const int x = xCase(pGrille, colonneDeCode(pCode));
+  const int y = yCase(pGrille, ligneDeCode(pCode));
   EXPECT_EQ(texte(pV, x - 1, y, 3), "   ") << "case " << pCode;
   EXPECT_EQ(attribut(pV, x, y), attr(BLACK, pFond)) << "case " << pCode;
 }
@@ -258,7 +258,7 @@ TEST_F(UnePartie, AnnulerLeSeulTirDeLOrdinateurLeFaitTirerDeNouveau) {
   attendreTir(t.vues()[0], GRILLE_JOUEUR, premierTir, CASES_HUMAIN.contains(premierTir) ? 12 : 9);
   attendreTir(t.vues()[1], GRILLE_JOUEUR, secondTir, CASES_HUMAIN.contains(secondTir) ? 12 : 9);
   EXPECT_NE(texte(t.vues()[1], xCase(GRILLE_JOUEUR, colonneDeCode(premierTir)),
-                  yCase(ligneDeCode(premierTir)), 1),
+                  yCase(GRILLE_JOUEUR, ligneDeCode(premierTir)), 1),
             "X");
   EXPECT_EQ(getNbTir(pileOrdi()), 1);
   EXPECT_EQ(pileOrdi().debut->coup.position, secondTir);
@@ -384,8 +384,8 @@ TEST_F(UnePartie, LeCurseurResteDansLaGrille) {
   attendreCurseur(v[0], 1, 1);
   attendreCurseur(v[2], 1, 1);  // up and left at the corner: nothing
   attendreCurseur(v[3], 1, 2);
-  EXPECT_EQ(attribut(v[3], xCase(GRILLE_CIBLE, 1), yCase(1)), attr(YELLOW, BLACK));
-  EXPECT_EQ(texte(v[3], xCase(GRILLE_CIBLE, 1), yCase(1), 1), " ");
+  EXPECT_EQ(attribut(v[3], xCase(GRILLE_CIBLE, 1), yCase(GRILLE_CIBLE, 1)), attr(YELLOW, BLACK));
+  EXPECT_EQ(texte(v[3], xCase(GRILLE_CIBLE, 1), yCase(GRILLE_CIBLE, 1), 1), " ");
   attendreCurseur(v[4], 2, 2);
   attendreCurseur(v[5], 2, 1);
   attendreCurseur(v[6], 1, 1);
@@ -437,7 +437,7 @@ TEST_F(UnePartie, PremierEcran) {
   EXPECT_EQ(jouerAvec(t, graineOuCommence(1)), 4);
   ASSERT_EQ(t.vues().size(), 1u);
   const Ecran& v = t.vues()[0];
-  for (int x : {GRILLE_JOUEUR, GRILLE_CIBLE}) {
+  for (int x : {GRILLE_JOUEUR.x, GRILLE_CIBLE.x}) {
     EXPECT_EQ(texte(v, x - 2, 6, 1), "A");
     EXPECT_EQ(texte(v, x - 2, 24, 1), "J");
     EXPECT_EQ(texte(v, x + 1, 4, 1), "1");
@@ -462,11 +462,13 @@ TEST_F(UnePartie, PremierEcran) {
   attendreCaseVide(v, GRILLE_JOUEUR, 43, BLUE);
   attendreCaseVide(v, GRILLE_JOUEUR, 68, GREEN);
   attendreCaseVide(v, GRILLE_JOUEUR, 60, LIGHTRED);
-  EXPECT_EQ(attribut(v, xCase(GRILLE_JOUEUR, 7), yCase(10)), plateforme::ATTRIBUT_INITIAL);
+  EXPECT_EQ(attribut(v, xCase(GRILLE_JOUEUR, 7), yCase(GRILLE_JOUEUR, 10)),
+            plateforme::ATTRIBUT_INITIAL);
   for (int c : CASES_ORDI) {
     if (c != 11) {
-      EXPECT_EQ(attribut(v, xCase(GRILLE_CIBLE, colonneDeCode(c)), yCase(ligneDeCode(c))),
-                plateforme::ATTRIBUT_INITIAL);
+      EXPECT_EQ(
+          attribut(v, xCase(GRILLE_CIBLE, colonneDeCode(c)), yCase(GRILLE_CIBLE, ligneDeCode(c))),
+          plateforme::ATTRIBUT_INITIAL);
     }
   }
   attendreCurseur(v, 1, 1);

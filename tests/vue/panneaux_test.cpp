@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "controleur/partieDeTest.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/pile.hpp"
 #include "support/terminalScripte.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vue.hpp"
 
+using namespace partie;
+
 namespace {
 
-// Screen column of cell c and row of cell r on the board at (px, py): the cell's middle character.
-int colonneEcran(int px, int c) {
-  return px + 4 * c - 2;
-}
-int ligneEcran(int py, int r) {
-  return py + 2 * r - 1;
-}
+const Grille& PLACEMENT = DISPOSITION_DECRITE.grillePlacement;
 
 TEST(AfficherTirs, DecodeLesCasesEtColoreSelonLaMarque) {
   auto p = creerPile();
@@ -22,18 +19,18 @@ TEST(AfficherTirs, DecodeLesCasesEtColoreSelonLaMarque) {
   empiler(*p, {101, 12});
   empiler(*p, {55, 7});
   TerminalScripte t;
-  executer(t, [&] { afficherTirs(*p, 5, 60, REGLAGES_DECRITS); });
-  EXPECT_EQ(texte(colonneEcran(60, 1) - 1, ligneEcran(5, 10), 3), " X ");
-  EXPECT_EQ(attribut(colonneEcran(60, 1), ligneEcran(5, 10)), WHITE | LIGHTBLUE << 4);
-  EXPECT_EQ(texte(colonneEcran(60, 10), ligneEcran(5, 1), 1), "X");
-  EXPECT_EQ(attribut(colonneEcran(60, 10), ligneEcran(5, 1)), WHITE | LIGHTRED << 4);
-  EXPECT_EQ(attribut(colonneEcran(60, 5), ligneEcran(5, 5)), WHITE | LIGHTGRAY << 4);
+  executer(t, [&] { afficherTirs(*p, GRILLE_CIBLE, REGLAGES_DECRITS); });
+  EXPECT_EQ(texte(xCase(GRILLE_CIBLE, 1) - 1, yCase(GRILLE_CIBLE, 10), 3), " X ");
+  EXPECT_EQ(attribut(xCase(GRILLE_CIBLE, 1), yCase(GRILLE_CIBLE, 10)), WHITE | LIGHTBLUE << 4);
+  EXPECT_EQ(texte(xCase(GRILLE_CIBLE, 10), yCase(GRILLE_CIBLE, 1), 1), "X");
+  EXPECT_EQ(attribut(xCase(GRILLE_CIBLE, 10), yCase(GRILLE_CIBLE, 1)), WHITE | LIGHTRED << 4);
+  EXPECT_EQ(attribut(xCase(GRILLE_CIBLE, 5), yCase(GRILLE_CIBLE, 5)), WHITE | LIGHTGRAY << 4);
 }
 
 TEST(AfficherTirs, PileVideNeDessineRien) {
   auto p = creerPile();
   TerminalScripte t;
-  executer(t, [&] { afficherTirs(*p, 5, 10, REGLAGES_DECRITS); });
+  executer(t, [&] { afficherTirs(*p, GRILLE_JOUEUR, REGLAGES_DECRITS); });
   for (int y = 1; y <= 45; ++y) EXPECT_EQ(ligne(y), "");
 }
 
@@ -48,40 +45,40 @@ TInfoBateau bateau(EType pType, TPosition pPos, int pCouleur) {
 TEST(AfficherBateau, HorizontalRemplitSesCasesDeSaCouleur) {
   TerminalScripte t;
   executer(t, [] {
-    afficherBateau(bateau(cargot, {horizontal, 3, 6}, GREEN), 10, 5, REGLAGES_DECRITS);
+    afficherBateau(bateau(cargot, {horizontal, 3, 6}, GREEN), GRILLE_JOUEUR, REGLAGES_DECRITS);
   });
   for (int c = 6; c <= 10; ++c) {
-    EXPECT_EQ(attribut(colonneEcran(10, c), ligneEcran(5, 3)), BLACK | GREEN << 4) << c;
+    EXPECT_EQ(attribut(xCase(GRILLE_JOUEUR, c), yCase(GRILLE_JOUEUR, 3)), BLACK | GREEN << 4) << c;
   }
-  EXPECT_NE(attribut(colonneEcran(10, 5), ligneEcran(5, 3)), BLACK | GREEN << 4);
-  EXPECT_NE(attribut(colonneEcran(10, 6), ligneEcran(5, 4)), BLACK | GREEN << 4);
+  EXPECT_NE(attribut(xCase(GRILLE_JOUEUR, 5), yCase(GRILLE_JOUEUR, 3)), BLACK | GREEN << 4);
+  EXPECT_NE(attribut(xCase(GRILLE_JOUEUR, 6), yCase(GRILLE_JOUEUR, 4)), BLACK | GREEN << 4);
 }
 
 TEST(AfficherBateau, VerticalDescendDeSaPremiereCase) {
   TerminalScripte t;
   executer(t, [] {
-    afficherBateau(bateau(remorqueur, {vertical, 9, 1}, LIGHTMAGENTA), 5, 3, REGLAGES_DECRITS);
+    afficherBateau(bateau(remorqueur, {vertical, 9, 1}, LIGHTMAGENTA), PLACEMENT, REGLAGES_DECRITS);
   });
-  EXPECT_EQ(attribut(colonneEcran(5, 1), ligneEcran(3, 9)), BLACK | LIGHTMAGENTA << 4);
-  EXPECT_EQ(attribut(colonneEcran(5, 1) + 1, ligneEcran(3, 10)), BLACK | LIGHTMAGENTA << 4);
-  EXPECT_EQ(texte(colonneEcran(5, 1) - 1, ligneEcran(3, 10), 3), "   ");
+  EXPECT_EQ(attribut(xCase(PLACEMENT, 1), yCase(PLACEMENT, 9)), BLACK | LIGHTMAGENTA << 4);
+  EXPECT_EQ(attribut(xCase(PLACEMENT, 1) + 1, yCase(PLACEMENT, 10)), BLACK | LIGHTMAGENTA << 4);
+  EXPECT_EQ(texte(xCase(PLACEMENT, 1) - 1, yCase(PLACEMENT, 10), 3), "   ");
 }
 
 TEST(AfficherBateau, BateauCouleNonDessine) {
   TInfoBateau b = bateau(sousMarin, {vertical, 1, 1}, RED);
   b.estCoule = 1;
   TerminalScripte t;
-  executer(t, [&] { afficherBateau(b, 10, 5, REGLAGES_DECRITS); });
+  executer(t, [&] { afficherBateau(b, GRILLE_JOUEUR, REGLAGES_DECRITS); });
   for (int r = 1; r <= 4; ++r)
-    EXPECT_EQ(attribut(colonneEcran(10, 1), ligneEcran(5, r)), LIGHTGRAY);
+    EXPECT_EQ(attribut(xCase(GRILLE_JOUEUR, 1), yCase(GRILLE_JOUEUR, r)), LIGHTGRAY);
 }
 
 TEST(Panneaux, NomsAuDessusDesPanneaux) {
   TerminalScripte t;
   executer(t, [] {
-    afficherNom("Player", 1);
-    afficherNom("Ordinateur", 2);
-    afficherNom("Autre", 3);
+    afficherNom("Player", 1, DISPOSITION_DECRITE);
+    afficherNom("Ordinateur", 2, DISPOSITION_DECRITE);
+    afficherNom("Autre", 3, DISPOSITION_DECRITE);
   });
   // The same left panel: the shorter name leaves the last letter of the first one.
   EXPECT_EQ(ligne(26), std::string(24, ' ') + "Autrer" + std::string(44, ' ') + "Ordinateur");
@@ -91,7 +88,7 @@ TEST(Panneaux, NomsAuDessusDesPanneaux) {
 
 TEST(Panneaux, LigneDesTouches) {
   TerminalScripte t;
-  executer(t, [] { afficherTouchesJeu(); });
+  executer(t, [] { afficherTouchesJeu(DISPOSITION_DECRITE); });
   EXPECT_EQ(ligne(35),
             std::string(34, ' ') + "S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter");
   EXPECT_EQ(attribut(35, 35), LIGHTCYAN);

@@ -13,7 +13,7 @@ namespace {
 
 TEST(AfficherScore, PanneauDeLOrdinateur) {
   TerminalScripte t;
-  executer(t, [] { afficherScore(96, 2, 1, 4); });
+  executer(t, [] { afficherScore(96, 2, 1, 4, DISPOSITION_DECRITE); });
   EXPECT_EQ(texte(75, 28, 10), "Score: 96 ");
   EXPECT_EQ(texte(75, 29, 18), "Tirs effectues: 4 ");
   EXPECT_EQ(texte(75, 30, 15), "Tirs reussi: 1 ");
@@ -34,8 +34,8 @@ TEST(AfficherScore, PanneauDeLOrdinateur) {
 TEST(AfficherScore, LeJoueurEstAGaucheEtLeBlancFinalEffaceUnChiffre) {
   TerminalScripte t;
   executer(t, [] {
-    afficherScore(100, 1, 10, 10);
-    afficherScore(99, 1, 9, 9);
+    afficherScore(100, 1, 10, 10, DISPOSITION_DECRITE);
+    afficherScore(99, 1, 9, 9, DISPOSITION_DECRITE);
   });
   EXPECT_EQ(texte(25, 28, 12), "Score: 99   ");
   EXPECT_EQ(texte(25, 29, 20), "Tirs effectues: 9   ");
@@ -58,7 +58,7 @@ TEST(AfficherMeilleurScore, UnSeulRecord) {
   TerminalScripte t;
   executer(t, [] {
     textcolor(LIGHTGREEN);
-    afficherMeilleurScore({{86, 14, 14, "Alice"}}, 1);
+    afficherMeilleurScore({{86, 14, 14, "Alice"}}, 1, DISPOSITION_DECRITE);
   });
   EXPECT_EQ(ligne(1), ENTETE + "|");
   EXPECT_EQ(texte(1, 1, 8), "Position");
@@ -84,7 +84,7 @@ TEST(AfficherMeilleurScore, UnSeulRecord) {
 TEST(AfficherMeilleurScore, DixRecords) {
   TerminalScripte t;
   const auto liste = scores(10);
-  executer(t, [&] { afficherMeilleurScore(liste, 10); });
+  executer(t, [&] { afficherMeilleurScore(liste, 10, DISPOSITION_DECRITE); });
   for (int i = 0; i < 10; ++i) {
     const int y = i + 3;
     SCOPED_TRACE("row " + std::to_string(y));
@@ -102,7 +102,7 @@ TEST(AfficherMeilleurScore, DixRecords) {
 
 TEST(AfficherMeilleurScore, UnNomAvecDesCaracteresDeControleNeDechirePasLaTable) {
   TerminalScripte t;
-  executer(t, [] { afficherMeilleurScore({{50, 14, 50, "a\nb\tc\rd"}}, 1); });
+  executer(t, [] { afficherMeilleurScore({{50, 14, 50, "a\nb\tc\rd"}}, 1, DISPOSITION_DECRITE); });
   EXPECT_EQ(texte(15, 3, 7), "a?b?c?d");
   EXPECT_EQ(texte(33, 3, 2), "50");
   EXPECT_EQ(ligne(4), std::string(69, ' ') + "|");
@@ -110,7 +110,7 @@ TEST(AfficherMeilleurScore, UnNomAvecDesCaracteresDeControleNeDechirePasLaTable)
 
 TEST(AfficherMeilleurScore, TableVide) {
   TerminalScripte t;
-  executer(t, [] { afficherMeilleurScore({}, 0); });
+  executer(t, [] { afficherMeilleurScore({}, 0, DISPOSITION_DECRITE); });
   EXPECT_EQ(ligne(1), ENTETE + "|");
   EXPECT_EQ(ligne(2), std::string(69, '-') + "|");
   EXPECT_EQ(ligne(3), std::string(69, ' ') + "|");

@@ -10,42 +10,37 @@
 
 namespace {
 
-struct Origine {
-  int px, py;
-};
-
 constexpr int JAUNE = YELLOW | BLACK << 4;
 
 // Marks the four corners of the outline beforehand, to see that the frame leaves them alone.
-void marquerCoins(Origine o) {
+void marquerCoins(const Grille& o) {
   textcolor(RED);
-  for (auto [x, y] : {std::pair{o.px, o.py}, std::pair{o.px + 40, o.py}, std::pair{o.px, o.py + 20},
-                      std::pair{o.px + 40, o.py + 20}}) {
+  for (auto [x, y] : {std::pair{o.x, o.y}, std::pair{o.x + 40, o.y}, std::pair{o.x, o.y + 20},
+                      std::pair{o.x + 40, o.y + 20}}) {
     gotoxy(x, y);
     ecrire("#");
   }
 }
 
 // Each run starts on a fresh screen, so the frame is drawn again before whatever comes after.
-class Grille : public testing::TestWithParam<Origine> {
+class UneGrille : public testing::TestWithParam<Grille> {
  protected:
   void SetUp() override {
     dessiner([] {});
   }
   void dessiner(const std::function<void()>& pApres) {
-    const Origine o = GetParam();
     executer(t, [&] {
-      marquerCoins(o);
-      afficherGrille(o.px, o.py, 10, 10, YELLOW);
+      marquerCoins(GetParam());
+      afficherGrille(GetParam(), 10, 10, YELLOW);
       pApres();
     });
   }
   TerminalScripte t;
 };
 
-TEST_P(Grille, LettresDesLignesEtNumerosDesColonnes) {
-  const int px = GetParam().px;
-  const int py = GetParam().py;
+TEST_P(UneGrille, LettresDesLignesEtNumerosDesColonnes) {
+  const int px = GetParam().x;
+  const int py = GetParam().y;
   for (int r = 1; r <= 10; ++r) {
     EXPECT_EQ(texte(px - 2, py + 2 * r - 1, 1), std::string(1, static_cast<char>('A' + r - 1)));
     EXPECT_EQ(attribut(px - 2, py + 2 * r - 1), JAUNE);
@@ -55,9 +50,9 @@ TEST_P(Grille, LettresDesLignesEtNumerosDesColonnes) {
   EXPECT_EQ(attribut(px + 38, py - 1), JAUNE);
 }
 
-TEST_P(Grille, LignesHorizontalesEtVerticales) {
-  const int px = GetParam().px;
-  const int py = GetParam().py;
+TEST_P(UneGrille, LignesHorizontalesEtVerticales) {
+  const int px = GetParam().x;
+  const int py = GetParam().y;
   const std::string tirets(39, '-');
   EXPECT_EQ(texte(px + 1, py, 39), tirets);
   EXPECT_EQ(texte(px + 1, py + 20, 39), tirets);
@@ -72,9 +67,9 @@ TEST_P(Grille, LignesHorizontalesEtVerticales) {
   EXPECT_EQ(attribut(px + 4, py + 2), JAUNE);
 }
 
-TEST_P(Grille, CoinsJamaisEcrits) {
-  const int px = GetParam().px;
-  const int py = GetParam().py;
+TEST_P(UneGrille, CoinsJamaisEcrits) {
+  const int px = GetParam().x;
+  const int py = GetParam().y;
   for (auto [x, y] : {std::pair{px, py}, std::pair{px + 40, py}, std::pair{px, py + 20},
                       std::pair{px + 40, py + 20}}) {
     EXPECT_EQ(texte(x, y, 1), "#");
@@ -82,12 +77,12 @@ TEST_P(Grille, CoinsJamaisEcrits) {
   }
 }
 
-TEST_P(Grille, CaseDansLaGrille) {
-  const int px = GetParam().px;
-  const int py = GetParam().py;
+TEST_P(UneGrille, CaseDansLaGrille) {
+  const int px = GetParam().x;
+  const int py = GetParam().y;
   dessiner([&] {
-    afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', px, py, 1, 1);
-    afficherCaractereDansGrille(BLACK, GREEN, 'o', px, py, 10, 10);
+    afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', GetParam(), 1, 1);
+    afficherCaractereDansGrille(BLACK, GREEN, 'o', GetParam(), 10, 10);
   });
   EXPECT_EQ(texte(px, py + 1, 5), "| X |");
   EXPECT_EQ(attribut(px + 1, py + 1), WHITE | LIGHTRED << 4);
@@ -97,12 +92,12 @@ TEST_P(Grille, CaseDansLaGrille) {
   EXPECT_EQ(attribut(px + 37, py + 19), BLACK | GREEN << 4);
 }
 
-TEST_P(Grille, ResetGrilleNoircitLesCasesEtGardeLeCadre) {
-  const int px = GetParam().px;
-  const int py = GetParam().py;
+TEST_P(UneGrille, ResetGrilleNoircitLesCasesEtGardeLeCadre) {
+  const int px = GetParam().x;
+  const int py = GetParam().y;
   dessiner([&] {
-    afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', px, py, 4, 7);
-    resetGrille(px, py);
+    afficherCaractereDansGrille(WHITE, LIGHTRED, 'X', GetParam(), 4, 7);
+    resetGrille(GetParam());
     ecrire("?");
   });
   for (int r = 1; r <= 10; ++r) {
@@ -120,14 +115,17 @@ TEST_P(Grille, ResetGrilleNoircitLesCasesEtGardeLeCadre) {
   EXPECT_EQ(attribut(px + 40, py + 19), BLACK);
 }
 
-INSTANTIATE_TEST_SUITE_P(Origines, Grille,
-                         testing::Values(Origine{5, 3}, Origine{10, 5}, Origine{60, 5}));
+// The three boards the screens show: placement, the human's own, the target.
+INSTANTIATE_TEST_SUITE_P(Origines, UneGrille,
+                         testing::Values(DISPOSITION_DECRITE.grillePlacement,
+                                         DISPOSITION_DECRITE.grilleJoueur,
+                                         DISPOSITION_DECRITE.grilleCible));
 
 TEST(GrilleDuJoueur, PositionsConnues) {
   TerminalScripte t;
   executer(t, [] {
-    afficherGrille(10, 5, 10, 10, YELLOW);
-    afficherCaractereDansGrille(WHITE, LIGHTBLUE, 'X', 10, 5, 1, 1);
+    afficherGrille(DISPOSITION_DECRITE.grilleJoueur, 10, 10, YELLOW);
+    afficherCaractereDansGrille(WHITE, LIGHTBLUE, 'X', DISPOSITION_DECRITE.grilleJoueur, 1, 1);
   });
   EXPECT_EQ(texte(8, 6, 1), "A");
   EXPECT_EQ(texte(8, 24, 1), "J");

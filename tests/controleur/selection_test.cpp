@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "modele/util.hpp"
+#include "controleur/selection.hpp"
 #include "support/terminalScripte.hpp"
+#include "vue/disposition.hpp"
 
 namespace {
 
@@ -26,6 +27,9 @@ class Selection : public ::testing::TestWithParam<CasSelection> {};
 
 const std::string H(touches::HAUT);
 const std::string B(touches::BAS);
+const int MENU = DISPOSITION_DECRITE.menu.premiereRangee;
+const int PLACEMENT = DISPOSITION_DECRITE.choixPlacement.premiereRangee;
+const int QUITTER = DISPOSITION_DECRITE.question.y + 1;
 
 }  // namespace
 
@@ -49,24 +53,25 @@ INSTANTIATE_TEST_SUITE_P(
     Ecrans, Selection,
     ::testing::Values(
         // Main menu: five lines from "Nouvelle partie". H and P are the arrows' own codes.
-        CasSelection{"MenuPrincipal", 1, 5, 4, 1, "HPPPPPHP\r", {1, 1, 2, 3, 4, 5, 5, 4, 5}, 5},
+        CasSelection{"MenuPrincipal", 1, 5, MENU, 1, "HPPPPPHP\r", {1, 1, 2, 3, 4, 5, 5, 4, 5}, 5},
         CasSelection{"MenuPrincipalClic",
                      1,
                      5,
-                     4,
+                     MENU,
                      1,
                      "\x1b[<0;3;3M\x1b[<2;3;5M\x1b[<0;3;5m\x1b[<64;3;5M\x1b[<0;40;8M",
                      {1, 1, 1},
                      5},
         // New-game and settings menus: three lines; other keys only redraw.
-        CasSelection{"MenuNouvellePartie", 1, 3, 4, 1, "xrP\r", {1, 1, 1, 2}, 2},
-        CasSelection{"MenuParametres", 1, 3, 4, 2, "PPH\r", {2, 3, 3, 2}, 2},
-        CasSelection{"MenuParametresClic", 1, 3, 4, 2, "\x1b[<0;1;4M", {2}, 1},
+        CasSelection{"MenuNouvellePartie", 1, 3, MENU, 1, "xrP\r", {1, 1, 1, 2}, 2},
+        CasSelection{"MenuParametres", 1, 3, MENU, 2, "PPH\r", {2, 3, 3, 2}, 2},
+        CasSelection{"MenuParametresClic", 1, 3, MENU, 2, "\x1b[<0;1;4M", {2}, 1},
         // Placement choice, "Oui" (0) marked first. An arrow key's prefix code is a key of its
         // own: it redraws before the arrow moves the mark.
-        CasSelection{"ChoixDuPlacement", 0, 1, 3, 0, H + B + B + "\r", {0, 0, 0, 0, 1, 1, 1}, 1},
-        CasSelection{"ChoixDuPlacementClic", 0, 1, 3, 0, "\x1b[<0;10;4M", {0}, 1},
+        CasSelection{
+            "ChoixDuPlacement", 0, 1, PLACEMENT, 0, H + B + B + "\r", {0, 0, 0, 0, 1, 1, 1}, 1},
+        CasSelection{"ChoixDuPlacementClic", 0, 1, PLACEMENT, 0, "\x1b[<0;10;4M", {0}, 1},
         // Quit question: "Oui" is line 0, "Non" (1) marked first.
-        CasSelection{"QuestionQuitter", 0, 1, 33, 1, "HH\r", {1, 0, 0}, 0},
-        CasSelection{"QuestionQuitterClic", 0, 1, 33, 1, "\x1b[<0;2;34M", {1}, 1}),
+        CasSelection{"QuestionQuitter", 0, 1, QUITTER, 1, "HH\r", {1, 0, 0}, 0},
+        CasSelection{"QuestionQuitterClic", 0, 1, QUITTER, 1, "\x1b[<0;2;34M", {1}, 1}),
     [](const auto& p) { return std::string(p.param.nom); });
