@@ -184,14 +184,17 @@ TEST_F(CommandeInstallee, PrepareLeDossierDuJoueurPuisLeGardeAuDeuxiemeLancement
 
 // --- The Debian package ---
 
-TEST(PaquetDebian, ContientLaCommandeLeJeuLesTextesLeManuelEtLaLicence) {
+TEST(PaquetDebian, UnJeuCommeDebianLAttendSansErreurNiAvertissementDeLintian) {
   if (!disponible("dpkg-deb") || !disponible("dpkg")) GTEST_SKIP() << "dpkg-deb is missing";
   DossierTemporaire dossier;
   const std::string construire =
       guillemets(KORVANE_CPACK) + " -G DEB --config " +
       guillemets(std::string(KORVANE_CONSTRUCTION) + "/CPackConfig.cmake") + " -B " +
-      guillemets(dossier.chemin().string()) + " >/dev/null";
-  ASSERT_EQ(std::system(construire.c_str()), 0);
+      guillemets(dossier.chemin().string()) + " >/dev/null 2>&1";
+  // No maintainer is made up: without one there is no package.
+  ASSERT_NE(std::system(("env -u DEBEMAIL -u EMAIL " + construire).c_str()), 0);
+  ASSERT_EQ(std::system(("DEBFULLNAME='Ada Marin' DEBEMAIL=ada@example.org " + construire).c_str()),
+            0);
   const std::string architecture = sortieDe("dpkg --print-architecture");
   const fs::path paquet =
       dossier.chemin() /
@@ -199,14 +202,22 @@ TEST(PaquetDebian, ContientLaCommandeLeJeuLesTextesLeManuelEtLaLicence) {
   ASSERT_TRUE(fs::exists(paquet)) << paquet;
   const std::string liste = sortieDe("dpkg-deb -c " + guillemets(paquet.string()));
   for (const char* fichier :
-       {" ./usr/bin/korvane\n", " ./usr/libexec/korvane/korvane\n",
+       {" ./usr/games/korvane\n", " ./usr/libexec/korvane/korvane\n",
         " ./usr/share/korvane/regles.txt\n", " ./usr/share/korvane/startScreen.txt\n",
-        " ./usr/share/man/man6/korvane.6", " ./usr/share/doc/korvane/LICENSE\n",
-        " ./usr/share/doc/korvane/CHANGELOG.md\n"}) {
+        " ./usr/share/man/man6/korvane.6.gz\n", " ./usr/share/doc/korvane/copyright\n",
+        " ./usr/share/doc/korvane/changelog.gz\n", " ./usr/share/doc/korvane/README.md.gz\n"}) {
     EXPECT_NE(liste.find(fichier), std::string::npos) << fichier << liste;
   }
-  EXPECT_NE(sortieDe("dpkg-deb -f " + guillemets(paquet.string()) + " Depends").find("libstdc++6"),
-            std::string::npos);
+  EXPECT_EQ(liste.find("/LICENSE"), std::string::npos) << liste;
+  EXPECT_EQ(liste.find("./usr/bin/"), std::string::npos) << liste;
+  const std::string champs = sortieDe("dpkg-deb -f " + guillemets(paquet.string()));
+  EXPECT_NE(champs.find("Maintainer: Ada Marin <ada@example.org>\n"), std::string::npos) << champs;
+  EXPECT_NE(champs.find("libstdc++6"), std::string::npos) << champs;
+  if (!disponible("lintian")) GTEST_SKIP() << "lintian is missing: the package is not linted";
+  // Only errors and warnings fail; the notes (I:, P:) are shown with them.
+  const std::string rapport = sortieDe("lintian --pedantic -I --fail-on error,warning " +
+                                       guillemets(paquet.string()) + " 2>/dev/null; echo fin $?");
+  EXPECT_TRUE(rapport.ends_with("fin 0\n")) << rapport;
 }
 
 }  // namespace
