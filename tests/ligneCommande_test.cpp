@@ -1,6 +1,8 @@
 #include "ligneCommande.hpp"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdlib>
@@ -142,6 +144,10 @@ TEST_F(FichierOptions, UneMauvaiseLigneNommeLeFichierLaLigneEtLOption) {
     EXPECT_EQ(a.sortie, "");
     EXPECT_EQ(a.erreur, "korvane: " + fichier().string() + ":3: invalid option '" + ligne + "'\n");
   }
+  // What the line holds never reaches the terminal as a sequence, and a long line is cut.
+  const Analyse a = analyserAvec("es\x1b[2Jsai\tx\x9b" + std::string(100, 'a') + "\n");
+  EXPECT_EQ(a.erreur, "korvane: " + fichier().string() + ":1: invalid option 'es\\x1b[2Jsai\\tx\\x9b" +
+                          std::string(58, 'a') + "...'\n");
 }
 
 TEST_F(FichierOptions, AbsentIlNeDonneRienFifoOuDossierIlEstRefuseSansAttendre) {
@@ -154,6 +160,21 @@ TEST_F(FichierOptions, AbsentIlNeDonneRienFifoOuDossierIlEstRefuseSansAttendre) 
   std::filesystem::remove(fichier());
   std::filesystem::create_directory(fichier());
   EXPECT_EQ(analyser({}, TABLE_ESSAI, fichier()).statut, STATUT_OPTION_INVALIDE);
+  // Behind a folder the player cannot search there is no file for them (root searches any: the
+  // check runs as nobody then, for whom the test's own folder is closed already).
+  const std::filesystem::path ferme = dossier_.chemin() / "ferme";
+  std::filesystem::create_directory(ferme);
+  dossier_.ecrireFichier("ferme/options", "bidon\n");
+  std::filesystem::permissions(ferme, std::filesystem::perms(0600));
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+    ::_exit(analyser({}, TABLE_ESSAI, ferme / "options").statut.value_or(0));
+  }
+  int statut = 0;
+  ::waitpid(pid, &statut, 0);
+  std::filesystem::permissions(ferme, std::filesystem::perms(0700));
+  EXPECT_EQ(WIFEXITED(statut) ? WEXITSTATUS(statut) : -1, 0);
 }
 
 TEST_F(FichierOptions, LAideEtUneValeurRefuseeSurLaLigneDeCommande) {
