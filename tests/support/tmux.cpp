@@ -106,6 +106,12 @@ void SessionTmux::redimensionner(int pColonnes, int pLignes) {
   tmux("resize-window -t jeu -x " + std::to_string(pColonnes) + " -y " + std::to_string(pLignes));
 }
 
+void SessionTmux::ecrireParDessus(const std::string& pOctets) {
+  std::string terminal = tmux("display-message -p -t jeu '#{pane_tty}'");
+  terminal.erase(terminal.find_last_not_of('\n') + 1);
+  std::ofstream(terminal, std::ios::binary) << pOctets << std::flush;
+}
+
 std::string SessionTmux::ecran(bool pCouleurs) {
   return tmux(std::string("capture-pane -p ") + (pCouleurs ? "-e " : "") + "-t jeu");
 }
