@@ -73,12 +73,23 @@ TEST(LigneCommandeSousTerminal, AucuneSequenceDEchappement) {
     std::string debut;
   };
   for (const Cas& cas : {Cas{"--help", 0, "Usage: korvane"}, Cas{"-V", 0, "korvane 1.0.0"},
-                         Cas{"--bidon", 2, "korvane: invalid option '--bidon'"}}) {
-    const RunPty run = executerSousPty({KORVANE_BINAIRE, cas.argument});
+                         Cas{"--bidon", 2, "korvane: invalid option '--bidon'"},
+                         Cas{"TERM=dumb", 1, "korvane: the terminal TERM=dumb cannot place"}}) {
+    const RunPty run = executerSousPty(
+        cas.argument.starts_with("TERM=")
+            ? std::vector<std::string>{"/usr/bin/env", cas.argument, KORVANE_BINAIRE}
+            : std::vector<std::string>{KORVANE_BINAIRE, cas.argument});
     EXPECT_EQ(run.statut, cas.statut) << cas.argument;
     EXPECT_TRUE(run.octets.starts_with(cas.debut)) << run.octets;
     EXPECT_EQ(run.octets.find('\x1b'), std::string::npos) << cas.argument;
   }
+}
+
+// Nothing goes into a pipe but the one line that says why.
+TEST(LigneCommandeSousTerminal, SansTerminalUneLigneEtLeStatut1) {
+  EXPECT_EQ(sortieDe(guillemets(KORVANE_BINAIRE) + " </dev/null 2>&1 | cat; echo $?"),
+            "korvane: standard input and output must be a terminal\n0\n");
+  EXPECT_EQ(sortieDe(guillemets(KORVANE_BINAIRE) + " </dev/null 2>/dev/null; echo $?"), "1\n");
 }
 
 // --- The installed command in tmux, with a fresh home ---
@@ -229,4 +240,29 @@ TEST_F(CommandeInstallee, UneMauvaiseOptionNeLaisseRienDerriereElle) {
                                " --bidon 2>/dev/null; echo $?";
   EXPECT_EQ(sortieDe(commande), "2\n");
   EXPECT_FALSE(racine_.existe("maison/.local"));
+}
+
+// A data folder someone else could write into, or a text that is no file, stops the command
+// before anything is made or run.
+TEST_F(CommandeInstallee, UnDossierDeDonneesPartageEtUnTexteQuiNEstPasUnFichierSontRefuses) {
+  const fs::path partage = racine_.chemin() / "partage";
+  fs::create_directories(partage / "korvane");
+  const auto lancerDans = [&](const fs::path& pDonnees) {
+    return sortieDe("HOME=" + guillemets(pDonnees.string()) +
+                    " XDG_DATA_HOME=" + guillemets(pDonnees.string()) + " " +
+                    guillemets((prefixe() / "bin/korvane").string()) + " </dev/null 2>&1; echo $?");
+  };
+  fs::permissions(partage, fs::perms(01777));
+  EXPECT_EQ(lancerDans(partage), "korvane: the data folder " + partage.string() +
+                                     " is writable by group or others: refused\n1\n");
+  fs::permissions(partage, fs::perms(0755));
+  if (::chown((partage / "korvane").c_str(), 65534, 65534) == 0) {
+    EXPECT_EQ(lancerDans(partage), "korvane: the data folder " + partage.string() +
+                                       "/korvane is not yours (owner 65534): refused\n1\n");
+  }
+  EXPECT_FALSE(fs::exists(partage / "korvane/regles.txt"));
+  const fs::path a = racine_.chemin() / "a";
+  fs::create_directories(a / "korvane/regles.txt");
+  EXPECT_EQ(lancerDans(a), "korvane: " + (a / "korvane/regles.txt").string() +
+                               " is not a regular file; remove it or replace it by the text\n1\n");
 }

@@ -146,8 +146,9 @@ TEST_F(FichierOptions, UneMauvaiseLigneNommeLeFichierLaLigneEtLOption) {
   }
   // What the line holds never reaches the terminal as a sequence, and a long line is cut.
   const Analyse a = analyserAvec("es\x1b[2Jsai\tx\x9b" + std::string(100, 'a') + "\n");
-  EXPECT_EQ(a.erreur, "korvane: " + fichier().string() + ":1: invalid option 'es\\x1b[2Jsai\\tx\\x9b" +
-                          std::string(58, 'a') + "...'\n");
+  EXPECT_EQ(a.erreur, "korvane: " + fichier().string() +
+                          ":1: invalid option 'es\\x1b[2Jsai\\tx\\x9b" + std::string(58, 'a') +
+                          "...'\n");
 }
 
 TEST_F(FichierOptions, AbsentIlNeDonneRienFifoOuDossierIlEstRefuseSansAttendre) {

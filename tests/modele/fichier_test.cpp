@@ -199,22 +199,20 @@ TEST_P(Droits, SeulUnFichierInscriptibleEstRemplaceEtGardeSonMode) {
             attendu.empty() ? std::set<std::string>{} : std::set<std::string>{SAUVEGARDE});
 }
 
-INSTANTIATE_TEST_SUITE_P(Cas, Droits,
-                         ::testing::Values(CasDroits{"Inscriptible", fs::perms(0777),
-                                                     fs::perms(0606), false, true, fs::perms(0606)},
-                                           CasDroits{"SansDroitDEcriture", fs::perms(0777),
-                                                     fs::perms(0444), false, false,
-                                                     fs::perms(0444)},
-                                           CasDroits{"DAutrui", fs::perms(0777), fs::perms(0644),
-                                                     true, false, fs::perms(0644)},
-                                           CasDroits{"DansUnDossierFermeIntact", fs::perms(0555),
-                                                     fs::perms(0606), false, false,
-                                                     fs::perms(0606)},
-                                           CasDroits{"AbsentDansUnDossierFerme", fs::perms(0555),
-                                                     std::nullopt, false, false, std::nullopt},
-                                           CasDroits{"NouveauSelonLUmask", fs::perms(0777),
-                                                     std::nullopt, false, true, fs::perms(0640)}),
-                         [](const auto& pInfo) { return std::string(pInfo.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Droits,
+    ::testing::Values(
+        CasDroits{"Inscriptible", fs::perms(0777), fs::perms(0606), false, true, fs::perms(0606)},
+        CasDroits{"SansDroitDEcriture", fs::perms(0777), fs::perms(0444), false, false,
+                  fs::perms(0444)},
+        CasDroits{"DAutrui", fs::perms(0777), fs::perms(0644), true, false, fs::perms(0644)},
+        CasDroits{"DansUnDossierFermeIntact", fs::perms(0555), fs::perms(0606), false, false,
+                  fs::perms(0606)},
+        CasDroits{"AbsentDansUnDossierFerme", fs::perms(0555), std::nullopt, false, false,
+                  std::nullopt},
+        CasDroits{"NouveauSelonLUmask", fs::perms(0777), std::nullopt, false, true,
+                  fs::perms(0640)}),
+    [](const auto& pInfo) { return std::string(pInfo.param.nom); });
 
 TEST(RemplacerFichier, UnLienEstSuiviEtResteUnLien) {
   DossierTemporaire dossier;
