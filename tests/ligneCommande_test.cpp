@@ -230,13 +230,13 @@ TEST(OptionsDuJeu, LeFichierPuisLaLigneDeCommandeRemplissentLesReglages) {
   EXPECT_FALSE(l.reglages.devoiler);
   EXPECT_FALSE(l.reglages.garderCurseur);
   EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::chasseur);
-  // None: the described game; --moderne: the four at once.
+  // None: the described game; --moderne: the five at once.
   l = analyserLancement({"korvane"}, {}, optionsDuJeu(), sortie, erreur);
   EXPECT_FALSE(l.reglages.marques || l.reglages.souris || l.reglages.devoiler ||
-               l.reglages.garderCurseur);
+               l.reglages.garderCurseur || l.reglages.vi);
   EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::hasard);
   l = analyserLancement({"korvane", "--moderne"}, {}, optionsDuJeu(), sortie, erreur);
   EXPECT_TRUE(l.reglages.marques && l.reglages.souris && l.reglages.devoiler &&
-              l.reglages.garderCurseur);
+              l.reglages.garderCurseur && l.reglages.vi);
   EXPECT_EQ(analyser({"--ordinateur=fort"}, optionsDuJeu()).statut, STATUT_OPTION_INVALIDE);
 }
