@@ -226,8 +226,8 @@ std::optional<std::string> terminalInutilisable() {
   }
   if (!capacitesTerminal().placeCurseur) {
     const char* type = std::getenv("TERM");
-    return std::string("the terminal TERM=") + (type != nullptr ? type : "") +
-           " cannot place the cursor; set TERM to a terminal type that can (xterm-256color)";
+    return std::string("TERM=") + (type != nullptr ? type : "") +
+           ": the terminal cannot place the cursor";
   }
   return std::nullopt;
 }

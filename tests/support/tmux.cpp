@@ -107,9 +107,8 @@ void SessionTmux::redimensionner(int pColonnes, int pLignes) {
 }
 
 void SessionTmux::ecrireParDessus(const std::string& pOctets) {
-  std::string terminal = tmux("display-message -p -t jeu '#{pane_tty}'");
-  terminal.erase(terminal.find_last_not_of('\n') + 1);
-  std::ofstream(terminal, std::ios::binary) << pOctets << std::flush;
+  const std::string terminal = tmux("display-message -p -t jeu '#{pane_tty}'");
+  std::ofstream(terminal.substr(0, terminal.find('\n')), std::ios::binary) << pOctets;
 }
 
 std::string SessionTmux::ecran(bool pCouleurs) {
