@@ -50,6 +50,8 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
      activer<&Reglages::devoiler>, true},
     {"garder-curseur", '\0', nullptr, "keep the aiming cursor on the last cell fired at",
      RoleOption::reglage, activer<&Reglages::garderCurseur>, true},
+    {"vi", '\0', nullptr, "h, j, k, l as Left, Down, Up, Right (not in typed answers)",
+     RoleOption::reglage, activer<&Reglages::vi>, true},
     {"moderne", '\0', nullptr, "all of", RoleOption::moderne},
     {"ordinateur", '\0', "NIVEAU", "computer level: hasard (default), chasseur, expert",
      RoleOption::reglage, niveau},
@@ -57,7 +59,8 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
 
 constexpr std::string_view SUITE_USAGE = R"(
 Options may also stand one a line in ${XDG_CONFIG_HOME:-$HOME/.config}/korvane/options
-(blank lines and # comments allowed); that file is read first, the command line adds to it.
+(with or without their --; blank lines and # comments allowed); that file is read first,
+the command line adds to it.
 
 Files, in the working directory (the installed command runs the game in
 ${XDG_DATA_HOME:-$HOME/.local/share}/korvane and prepares them there):
@@ -196,6 +199,29 @@ std::string_view sansBlancs(std::string_view pLigne) {
   return pLigne.substr(debut, pLigne.find_last_not_of(BLANCS) - debut + 1);
 }
 
+// A line of the file as it may be shown on a terminal: every byte but printable ASCII escaped
+// (\t, \x1b), so that no sequence in the file reaches the terminal, and a long line cut.
+std::string lisible(std::string_view pLigne) {
+  constexpr std::size_t LONGUEUR_MAX = 80;
+  constexpr std::string_view SUITE = "...";
+  constexpr std::string_view HEXA = "0123456789abcdef";
+  std::string texte;
+  std::size_t coupe = 0;  // where a cut goes: after the last whole escape that leaves room
+  for (const char c : pLigne) {
+    const auto octet = static_cast<unsigned char>(c);
+    if (c == '\t') {
+      texte += "\\t";
+    } else if (octet < 0x20 || octet >= 0x7f) {
+      texte += std::string("\\x") + HEXA[octet >> 4] + HEXA[octet & 0xf];
+    } else {
+      texte += c;
+    }
+    if (texte.size() <= LONGUEUR_MAX - SUITE.size()) coupe = texte.size();
+  }
+  if (texte.size() > LONGUEUR_MAX) texte.replace(coupe, std::string::npos, SUITE);
+  return texte;
+}
+
 // Applies the file's options; false after writing the one line that names the fault.
 bool lireFichierOptions(const std::filesystem::path& pChemin,
                         std::span<const DescriptionOption> pTable, Reglages& pReglages,
@@ -221,8 +247,8 @@ bool lireFichierOptions(const std::filesystem::path& pChemin,
         passe.erreur.empty() && passe.rencontres.size() == 1 &&
         appliquer(*passe.rencontres[0].option, passe.rencontres[0].valeur, pTable, pReglages);
     if (!valable) {
-      pErreur << NOM << ": " << pChemin.string() << ":" << numero << ": invalid option '" << ligne
-              << "'\n";
+      pErreur << NOM << ": " << pChemin.string() << ":" << numero << ": invalid option '"
+              << lisible(ligne) << "'\n";
       return false;
     }
   }

@@ -21,6 +21,7 @@ int jouerDansLeTerminal(const Reglages& pReglages, std::string& pMessage) try {
   plateforme::OptionsTerminal options = 0;
   if (pReglages.sansCouleur) options |= plateforme::OPTION_SANS_COULEUR;
   if (pReglages.souris) options |= plateforme::OPTION_SOURIS;
+  if (pReglages.vi) options |= plateforme::OPTION_VI;
   plateforme::Terminal terminal(options);
   plateforme::SessionConsole session(terminal);
   int statut = STATUT_NORMAL;
@@ -57,6 +58,11 @@ int main(int argc, char* argv[]) {
   Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
   if (lancement.statutSortie) return *lancement.statutSortie;
   appliquerSansCouleur(lancement.reglages);
+  // Nothing at all is sent into a pipe or to a terminal that cannot show the game.
+  if (const auto raison = plateforme::terminalInutilisable()) {
+    std::cerr << "korvane: " << *raison << "\n";
+    return STATUT_SANS_TERMINAL;
+  }
   std::string message;
   const int statut = jouerDansLeTerminal(lancement.reglages, message);
   if (!message.empty()) {

@@ -7,6 +7,8 @@
 
 inline constexpr int STATUT_NORMAL = 0;
 inline constexpr int STATUT_TEXTE_ILLISIBLE = 1;
+// Status 1 is every reason the game cannot start: no terminal to play in is one.
+inline constexpr int STATUT_SANS_TERMINAL = STATUT_TEXTE_ILLISIBLE;
 inline constexpr int STATUT_OPTION_INVALIDE = 2;
 inline constexpr int STATUT_REGLES_ABSENTES = 3;
 inline constexpr int STATUT_FIN_ENTREE = 4;
@@ -21,7 +23,7 @@ struct DescriptionStatut {
 
 inline constexpr auto STATUTS = std::to_array<DescriptionStatut>({
     {STATUT_NORMAL, "\"Quitter\" in the main menu, or help, version or a check shown"},
-    {STATUT_TEXTE_ILLISIBLE, "the start screen or the rules could not be read"},
+    {STATUT_TEXTE_ILLISIBLE, "a text unreadable, no terminal, or the data folder unusable"},
     {STATUT_OPTION_INVALIDE, "a bad option"},
     {STATUT_REGLES_ABSENTES, "\"Afficher les regles\" without regles.txt"},
     {STATUT_FIN_ENTREE, "the keyboard input ended"},

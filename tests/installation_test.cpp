@@ -81,6 +81,15 @@ TEST(LigneCommandeSousTerminal, AucuneSequenceDEchappement) {
   }
 }
 
+// Nothing goes into a pipe, nor to a terminal that cannot place the cursor, but one line.
+TEST(LigneCommandeSousTerminal, SansTerminalOuSansCurseurUneLigneEtLeStatut1) {
+  EXPECT_EQ(sortieDe(guillemets(KORVANE_BINAIRE) + " </dev/null 2>&1 | cat; echo $?"),
+            "korvane: standard input and output must be a terminal\n0\n");
+  const RunPty run = executerSousPty({"/usr/bin/env", "TERM=dumb", KORVANE_BINAIRE});
+  EXPECT_EQ(run.statut, 1);
+  EXPECT_EQ(run.octets, "korvane: TERM=dumb: the terminal cannot place the cursor\r\n");
+}
+
 // --- The installed command in tmux, with a fresh home ---
 
 class CommandeInstallee : public ::testing::Test {
@@ -184,14 +193,16 @@ TEST_F(CommandeInstallee, PrepareLeDossierDuJoueurPuisLeGardeAuDeuxiemeLancement
 
 // --- The Debian package ---
 
-TEST(PaquetDebian, ContientLaCommandeLeJeuLesTextesLeManuelEtLaLicence) {
+TEST(PaquetDebian, UnJeuCommeDebianLAttendSansErreurNiAvertissementDeLintian) {
   if (!disponible("dpkg-deb") || !disponible("dpkg")) GTEST_SKIP() << "dpkg-deb is missing";
   DossierTemporaire dossier;
   const std::string construire =
       guillemets(KORVANE_CPACK) + " -G DEB --config " +
       guillemets(std::string(KORVANE_CONSTRUCTION) + "/CPackConfig.cmake") + " -B " +
-      guillemets(dossier.chemin().string()) + " >/dev/null";
-  ASSERT_EQ(std::system(construire.c_str()), 0);
+      guillemets(dossier.chemin().string()) + " >/dev/null 2>&1";
+  // No maintainer is made up: without one there is no package.
+  ASSERT_NE(std::system(("env -u DEBEMAIL -u EMAIL " + construire).c_str()), 0);
+  ASSERT_EQ(std::system(("DEBFULLNAME=Ada DEBEMAIL=ada@example.org " + construire).c_str()), 0);
   const std::string architecture = sortieDe("dpkg --print-architecture");
   const fs::path paquet =
       dossier.chemin() /
@@ -199,14 +210,19 @@ TEST(PaquetDebian, ContientLaCommandeLeJeuLesTextesLeManuelEtLaLicence) {
   ASSERT_TRUE(fs::exists(paquet)) << paquet;
   const std::string liste = sortieDe("dpkg-deb -c " + guillemets(paquet.string()));
   for (const char* fichier :
-       {" ./usr/bin/korvane\n", " ./usr/libexec/korvane/korvane\n",
+       {" ./usr/games/korvane\n", " ./usr/libexec/korvane/korvane\n",
         " ./usr/share/korvane/regles.txt\n", " ./usr/share/korvane/startScreen.txt\n",
-        " ./usr/share/man/man6/korvane.6", " ./usr/share/doc/korvane/LICENSE\n",
-        " ./usr/share/doc/korvane/CHANGELOG.md\n"}) {
+        " ./usr/share/man/man6/korvane.6", " ./usr/share/doc/korvane/copyright\n",
+        " ./usr/share/doc/korvane/changelog.gz\n"}) {
     EXPECT_NE(liste.find(fichier), std::string::npos) << fichier << liste;
   }
   EXPECT_NE(sortieDe("dpkg-deb -f " + guillemets(paquet.string()) + " Depends").find("libstdc++6"),
             std::string::npos);
+  if (!disponible("lintian")) GTEST_SKIP() << "lintian is missing: the package is not linted";
+  // Errors and warnings fail; the notes (I:, P:) are shown with them.
+  const std::string rapport = sortieDe("lintian --pedantic -I --fail-on error,warning " +
+                                       guillemets(paquet.string()) + " 2>/dev/null; echo fin $?");
+  EXPECT_TRUE(rapport.ends_with("fin 0\n")) << rapport;
 }
 
 }  // namespace
@@ -218,4 +234,21 @@ TEST_F(CommandeInstallee, UneMauvaiseOptionNeLaisseRienDerriereElle) {
                                " --bidon 2>/dev/null; echo $?";
   EXPECT_EQ(sortieDe(commande), "2\n");
   EXPECT_FALSE(racine_.existe("maison/.local"));
+}
+
+// A data folder others could write into, or a text that is no file, stops the command first.
+TEST_F(CommandeInstallee, UnDossierDeDonneesPartageEtUnTexteQuiNEstPasUnFichierSontRefuses) {
+  const fs::path a = racine_.chemin() / "a";
+  fs::create_directories(a / "korvane/regles.txt");
+  const std::string lancer = "XDG_DATA_HOME=" + guillemets(a.string()) + " " +
+                             guillemets((prefixe() / "bin/korvane").string()) + " 2>&1; echo $?";
+  EXPECT_EQ(sortieDe(lancer),
+            "korvane: " + (a / "korvane/regles.txt").string() + " is not a regular file\n1\n");
+  fs::permissions(a, fs::perms(01777));
+  EXPECT_EQ(sortieDe(lancer), "korvane: the data folder " + a.string() +
+                                  " is writable by group or others: refused\n1\n");
+  fs::permissions(a, fs::perms(0755));
+  if (::chown((a / "korvane").c_str(), 65534, 65534) != 0) GTEST_SKIP() << "chown needs root";
+  EXPECT_EQ(sortieDe(lancer), "korvane: the data folder " + a.string() +
+                                  "/korvane is not yours (owner 65534): refused\n1\n");
 }

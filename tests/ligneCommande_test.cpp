@@ -1,6 +1,8 @@
 #include "ligneCommande.hpp"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdlib>
@@ -142,6 +144,11 @@ TEST_F(FichierOptions, UneMauvaiseLigneNommeLeFichierLaLigneEtLOption) {
     EXPECT_EQ(a.sortie, "");
     EXPECT_EQ(a.erreur, "korvane: " + fichier().string() + ":3: invalid option '" + ligne + "'\n");
   }
+  // What the line holds never reaches the terminal as a sequence, and a long line is cut.
+  const Analyse a = analyserAvec("es\x1b[2Jsai\tx\x9b" + std::string(100, 'a') + "\n");
+  EXPECT_EQ(a.erreur, "korvane: " + fichier().string() +
+                          ":1: invalid option 'es\\x1b[2Jsai\\tx\\x9b" + std::string(58, 'a') +
+                          "...'\n");
 }
 
 TEST_F(FichierOptions, AbsentIlNeDonneRienFifoOuDossierIlEstRefuseSansAttendre) {
@@ -154,6 +161,17 @@ TEST_F(FichierOptions, AbsentIlNeDonneRienFifoOuDossierIlEstRefuseSansAttendre) 
   std::filesystem::remove(fichier());
   std::filesystem::create_directory(fichier());
   EXPECT_EQ(analyser({}, TABLE_ESSAI, fichier()).statut, STATUT_OPTION_INVALIDE);
+  // Behind a folder the player cannot search there is none (root searches any: nobody then).
+  std::filesystem::permissions(dossier_.chemin(), std::filesystem::perms(0600));
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && ::setuid(65534) != 0) ::_exit(3);
+    ::_exit(analyser({}, TABLE_ESSAI, fichier()).statut.value_or(0));
+  }
+  int statut = -1;
+  ::waitpid(pid, &statut, 0);
+  std::filesystem::permissions(dossier_.chemin(), std::filesystem::perms(0700));
+  EXPECT_EQ(statut, 0);
 }
 
 TEST_F(FichierOptions, LAideEtUneValeurRefuseeSurLaLigneDeCommande) {
@@ -208,13 +226,13 @@ TEST(OptionsDuJeu, LeFichierPuisLaLigneDeCommandeRemplissentLesReglages) {
   EXPECT_FALSE(l.reglages.devoiler);
   EXPECT_FALSE(l.reglages.garderCurseur);
   EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::chasseur);
-  // None: the described game; --moderne: the four at once.
+  // None: the described game; --moderne: the five at once.
   l = analyserLancement({"korvane"}, {}, optionsDuJeu(), sortie, erreur);
   EXPECT_FALSE(l.reglages.marques || l.reglages.souris || l.reglages.devoiler ||
-               l.reglages.garderCurseur);
+               l.reglages.garderCurseur || l.reglages.vi);
   EXPECT_EQ(l.reglages.niveau, NiveauOrdinateur::hasard);
   l = analyserLancement({"korvane", "--moderne"}, {}, optionsDuJeu(), sortie, erreur);
   EXPECT_TRUE(l.reglages.marques && l.reglages.souris && l.reglages.devoiler &&
-              l.reglages.garderCurseur);
+              l.reglages.garderCurseur && l.reglages.vi);
   EXPECT_EQ(analyser({"--ordinateur=fort"}, optionsDuJeu()).statut, STATUT_OPTION_INVALIDE);
 }

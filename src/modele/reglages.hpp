@@ -13,6 +13,7 @@ struct Reglages {
   bool devoiler = false;       // the computer's fleet shown when a game ends
   bool garderCurseur = false;  // the aiming cursor stays on the last cell fired at
   bool sansCouleur = false;    // NO_COLOR: no colour sent, glyphs and reverse video instead
+  bool vi = false;             // h, j, k, l as the arrows wherever a single key is read
   NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
   // The seed of the run's random sequence, for tests and benchmarks; the clock when empty.
   std::optional<unsigned> graine{};

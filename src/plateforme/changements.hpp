@@ -20,6 +20,8 @@ using OptionsTerminal = unsigned;
 inline constexpr OptionsTerminal OPTION_SOURIS = 1u << 0;
 // No colour selected at all (NO_COLOR): a setting of the renderer, no row of the table.
 inline constexpr OptionsTerminal OPTION_SANS_COULEUR = 1u << 1;
+// h, j, k and l read as the arrows (--vi): a setting of the key reading, no row of the table.
+inline constexpr OptionsTerminal OPTION_VI = 1u << 2;
 
 struct TailleTerminal {
   int colonnes;

@@ -26,6 +26,21 @@ int codeFleche(unsigned char pFinale) {
 
 }  // namespace
 
+int flecheVi(int pCode) {
+  switch (pCode) {
+    case 'h':
+      return CODE_GAUCHE;
+    case 'j':
+      return CODE_BAS;
+    case 'k':
+      return CODE_HAUT;
+    case 'l':
+      return CODE_DROITE;
+    default:
+      return -1;
+  }
+}
+
 void DecodeurTouches::alimenter(std::string_view pOctets) {
   for (char c : pOctets) octets_.push_back(static_cast<unsigned char>(c));
   if (!pOctets.empty()) attente_ = std::chrono::milliseconds{0};

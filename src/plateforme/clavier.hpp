@@ -20,6 +20,11 @@ inline constexpr int CODE_DROITE = 77;
 inline constexpr int CODE_ENTREE = 13;
 inline constexpr int CODE_ECHAP = 27;
 inline constexpr int CODE_INCONNU = 0;
+// Ctrl-L: the terminal's screen is repainted whole; the game never sees it.
+inline constexpr int CODE_REPEINDRE = 12;
+
+// The arrow that h, j, k or l stands for with --vi (Left, Down, Up, Right); -1 for any other code.
+int flecheVi(int pCode);
 
 // How long a lone ESC waits for the rest of a sequence before it counts as the ESC key.
 inline constexpr std::chrono::milliseconds DELAI_ECHAP{50};

@@ -73,13 +73,16 @@ std::string_view enTexte(std::span<const std::uint8_t> pOctets) {
 
 constexpr int SAUTS_MAX = 40;
 
-// The file a name leads to once every symlink is followed: the one to replace, so that the links
-// the player made stay links. Nothing for a loop of links.
+// The file a name leads to once every symlink is followed: the one read or replaced, so that the
+// links the player made stay links. Nothing for a loop of links, or for a link the player does
+// not own: in a folder others may write, such a link could lead the game's bytes onto any file
+// of the player's (the rule the kernel applies in sticky folders, applied everywhere).
 std::optional<fs::path> suivreLiens(fs::path pChemin) {
-  std::error_code erreur;
-  for (int sauts = 0; fs::is_symlink(fs::symlink_status(pChemin, erreur)); ++sauts) {
+  struct stat infos {};
+  for (int sauts = 0; ::lstat(pChemin.c_str(), &infos) == 0 && S_ISLNK(infos.st_mode); ++sauts) {
+    std::error_code erreur;
     const fs::path lien = fs::read_symlink(pChemin, erreur);
-    if (erreur || sauts == SAUTS_MAX) return std::nullopt;
+    if (erreur || sauts == SAUTS_MAX || infos.st_uid != ::geteuid()) return std::nullopt;
     pChemin = lien.is_absolute() ? lien : pChemin.parent_path() / lien;
   }
   return pChemin;
@@ -114,8 +117,8 @@ struct Temporaire {
 };
 
 // A name no other game picks at the same moment, and a file created exclusively under it: an
-// existing file, link or FIFO of that name is never opened. Gives errno when none can be made.
-std::optional<Temporaire> creerTemporaire(const fs::path& pCible, int& pErreur) {
+// existing file, link or FIFO of that name is never opened.
+std::optional<Temporaire> creerTemporaire(const fs::path& pCible) {
   static std::atomic<std::uint64_t> compteur{0};
   constexpr int ESSAIS = 100;
   for (int essai = 0; essai < ESSAIS; ++essai) {
@@ -133,7 +136,6 @@ std::optional<Temporaire> creerTemporaire(const fs::path& pCible, int& pErreur) 
     if (fd >= 0) return Temporaire{Descripteur(fd), std::move(chemin)};
     if (errno != EEXIST) break;
   }
-  pErreur = errno;
   return std::nullopt;
 }
 
@@ -179,25 +181,25 @@ bool ecrireTemporaire(Temporaire& pTemporaire, const Ancien* pAncien,
   return pTemporaire.fichier.fermer() && ecrit;
 }
 
-bool reecrireSurPlace(Ancien& pAncien, std::span<const std::uint8_t> pOctets) {
-  const int fd = pAncien.fichier.fd();
-  const bool ecrit = ecrireTout(fd, enTexte(pOctets)) &&
-                     ::ftruncate(fd, static_cast<off_t>(pOctets.size())) == 0 && ::fsync(fd) == 0;
-  return pAncien.fichier.fermer() && ecrit;
-}
-
 }  // namespace
 
 LectureFichier lireFichierBorne(const std::filesystem::path& pChemin, std::size_t pMaxOctets) {
   LectureFichier lecture;
-  Descripteur fichier(ouvrir(pChemin.c_str(), O_RDONLY));
+  const auto cible = suivreLiens(pChemin);
+  if (!cible) {
+    lecture.etat = EtatFichier::interdit;
+    return lecture;
+  }
+  Descripteur fichier(ouvrir(cible->c_str(), O_RDONLY | O_NOFOLLOW));
   struct stat infos {};
   if (fichier.fd() < 0) {
     const int erreur = errno;
-    // A socket cannot be opened at all: it is there, but it is no file to read.
-    if (::stat(pChemin.c_str(), &infos) == 0 && !S_ISREG(infos.st_mode)) {
+    const bool vu = ::lstat(cible->c_str(), &infos) == 0;
+    // A socket cannot be opened at all: it is there, but it is no file to read. A name that
+    // cannot even be looked at (a folder on the way that cannot be searched) is no file at all.
+    if (vu && !S_ISREG(infos.st_mode) && !S_ISLNK(infos.st_mode)) {
       lecture.etat = EtatFichier::illisible;
-    } else if (erreur != ENOENT && erreur != ENOTDIR) {
+    } else if (vu || (erreur != ENOENT && erreur != ENOTDIR && erreur != EACCES)) {
       lecture.etat = EtatFichier::interdit;
     }
     return lecture;
@@ -244,14 +246,10 @@ bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOc
   if (etat == EtatCible::refusee || (pAttendu && etat == EtatCible::absente)) return false;
   const fs::path dossier = cible->has_parent_path() ? cible->parent_path() : fs::path(".");
 
-  int erreur = 0;
-  auto temporaire = creerTemporaire(*cible, erreur);
-  if (!temporaire) {
-    // A folder the player may not add to: the file itself is rewritten, as a plain write would.
-    if (etat != EtatCible::ouverte || (erreur != EACCES && erreur != EPERM)) return false;
-    const VerrouDossier verrou(dossier);
-    return inchange(*cible, pAttendu) && reecrireSurPlace(ancien, pOctets);
-  }
+  // A folder the player may not add to is no place for a save: a rewrite in place cut short
+  // (a full disk, a size limit, a kill) would leave neither the old file nor the new one.
+  auto temporaire = creerTemporaire(*cible);
+  if (!temporaire) return false;
   // Until it is renamed or removed, a fatal signal takes the temporary file away with the game.
   definirFichierEnCours(temporaire->chemin.c_str());
   bool remplace =

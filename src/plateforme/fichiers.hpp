@@ -17,7 +17,8 @@ namespace plateforme {
 
 enum class EtatFichier {
   lu,
-  absent,     // no such file (or a path through something that is no folder)
+  absent,     // no such file (or a path through something that is no folder, or that cannot
+              // be searched)
   interdit,   // a file that cannot be opened, not being allowed for one
   illisible,  // no regular file, a read that failed, or more bytes than allowed
 };
@@ -29,7 +30,7 @@ struct LectureFichier {
 
 // Reads the whole file without ever blocking on it: a FIFO, a device, a folder or a socket (or a
 // symlink to one) is illisible; so is a file of more than pMaxOctets bytes, of which at most
-// pMaxOctets + 1 are ever read.
+// pMaxOctets + 1 are ever read. A symlink the player does not own is not followed (interdit).
 LectureFichier lireFichierBorne(const std::filesystem::path& pChemin,
                                 std::size_t pMaxOctets = std::numeric_limits<std::size_t>::max());
 
@@ -51,13 +52,14 @@ struct IdentiteFichier {
 std::optional<IdentiteFichier> identiteFichier(const std::string& pNom);
 
 // Replaces the file by these bytes, or leaves it as it was and gives false.
-// - A symlink is followed: the file it leads to is replaced and the link stays.
+// - A symlink the player owns is followed: the file it leads to is replaced and the link stays.
+//   A link owned by anyone else is refused.
 // - Only a regular file the player may write is replaced; a file with no write permission at all
 //   is read-only for everyone, root included. The new file keeps the old one's mode; a new file
 //   gets 0666 less the umask.
 // - The bytes go to a new temporary file with a unique name beside the target, created
 //   exclusively, flushed to disk, then renamed over the target. Where the folder takes no new
-//   file but the file itself is writable, the file is rewritten in place and flushed.
+//   file, nothing is written: the file is never rewritten in place.
 // - With pAttendu, the file is replaced only while it still has that identity, so that an update
 //   made meanwhile by another program is never lost silently.
 bool remplacerFichier(const std::string& pNom, std::span<const std::uint8_t> pOctets,

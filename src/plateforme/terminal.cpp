@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <system_error>
+#include <utility>
 
 #include "plateforme/fichiers.hpp"
 
@@ -42,6 +44,7 @@ Terminal::Terminal(OptionsTerminal pOptions)
     : changements_(pOptions, tailleActuelle()), entreeTerminal_(::isatty(STDIN_FILENO) != 0) {
   mesurer();
   decodeur_.activerSouris((pOptions & OPTION_SOURIS) != 0);
+  vi_ = (pOptions & OPTION_VI) != 0;
   rendu_ = Rendu(capacitesTerminal(),
                  (pOptions & OPTION_SANS_COULEUR) !=
                      0);  // erase or repeat where the terminal can and it is shorter
@@ -165,7 +168,21 @@ void Terminal::afficherAvisTaille() {
   avisAJour_ = true;
 }
 
+int Terminal::donner(int pCode, const Ecran& pEcran) {
+  derniere_ = decodeur_.derniereTouche();
+  // A line being typed shows the text cursor: there h, j, k and l are letters.
+  const int fleche = vi_ && !pEcran.curseurVisible() ? flecheVi(pCode) : -1;
+  if (fleche < 0) return pCode;
+  suiteFleche_ = fleche;
+  derniere_ = Touche{CODE_PREFIXE, {}, std::nullopt};
+  return CODE_PREFIXE;
+}
+
 int Terminal::lireCode(const Ecran& pEcran) {
+  if (suiteFleche_) {
+    derniere_ = Touche{*std::exchange(suiteFleche_, std::nullopt), {}, std::nullopt};
+    return derniere_.code;
+  }
   for (;;) {
     traiterSignaux();
     if (tropPetit()) {
@@ -177,7 +194,14 @@ int Terminal::lireCode(const Ecran& pEcran) {
       jeterTouches();
       avisAffiche_ = false;
     }
-    if (auto code = decodeur_.code()) return *code;
+    if (auto code = decodeur_.code()) {
+      // Whatever another program wrote over the game goes with the next frame.
+      if (*code == CODE_REPEINDRE) {
+        rendu_.invalider();
+        continue;
+      }
+      return donner(*code, pEcran);
+    }
     if (fin_) throw FinEntree{};
     if (!attendre(true, 0) || !entreeDisponible_) {
       presenter(pEcran);
@@ -194,6 +218,18 @@ int Terminal::lireCode(const Ecran& pEcran) {
 void Terminal::presenter(const Ecran& pEcran) {
   if (tropPetit()) return;
   ecrireTout(STDOUT_FILENO, rendu_.trame(pEcran));
+}
+
+std::optional<std::string> terminalInutilisable() {
+  if (::isatty(STDIN_FILENO) == 0 || ::isatty(STDOUT_FILENO) == 0) {
+    return "standard input and output must be a terminal";
+  }
+  if (!capacitesTerminal().placeCurseur) {
+    const char* type = std::getenv("TERM");
+    return std::string("TERM=") + (type != nullptr ? type : "") +
+           ": the terminal cannot place the cursor";
+  }
+  return std::nullopt;
 }
 
 }  // namespace plateforme

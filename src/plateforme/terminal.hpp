@@ -25,8 +25,10 @@ class Terminal final : public Peripherique {
   Terminal& operator=(const Terminal&) = delete;
 
   // Both throw std::system_error when the terminal fails in a way the game cannot go on from.
+  // Ctrl-L repaints the whole screen and is not given; with OPTION_VI, h, j, k and l give the two
+  // codes of an arrow, except while a line is typed.
   int lireCode(const Ecran& pEcran) override;
-  Touche derniereTouche() const override { return decodeur_.derniereTouche(); }
+  Touche derniereTouche() const override { return derniere_; }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
 
@@ -43,9 +45,13 @@ class Terminal final : public Peripherique {
   // Waits for input or a signal; false when the wait ended on the time-out.
   bool attendre(bool pAvecEntree, int pDelaiMs);
   void lireEntree();
+  int donner(int pCode, const Ecran& pEcran);
 
   Signaux signaux_;  // first made, last undone
   DecodeurTouches decodeur_;
+  Touche derniere_;                 // the last key given
+  bool vi_ = false;                 // OPTION_VI
+  std::optional<int> suiteFleche_;  // the second code of an arrow given for h, j, k or l
   Rendu rendu_;
   int colonnes_ = LARGEUR;
   int lignes_ = HAUTEUR;
@@ -58,5 +64,10 @@ class Terminal final : public Peripherique {
   bool avisAffiche_ = false;  // the terminal shows the size notice
   bool avisAJour_ = false;    // and with the size as it stands
 };
+
+// Why the game cannot be played on the standard streams, in one line; nothing when it can.
+// Standard input and output must be a terminal, and one whose terminfo entry, when TERM names
+// one, can place the cursor; an unset or unknown TERM is taken for an ANSI terminal.
+std::optional<std::string> terminalInutilisable();
 
 }  // namespace plateforme

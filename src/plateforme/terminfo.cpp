@@ -16,11 +16,15 @@ CapacitesTerminal capacitesTerminal() {
   CapacitesTerminal capacites;
   capacites.effaceEnCouleur = tigetflag("bce") > 0;  // -1: not a flag, 0: absent
   // Only the form the renderer sends counts: (char*)-1 is "not a string", null is "absent".
-  const char* repete = tigetstr("rep");
-  capacites.repete =
-      repete != nullptr &&
-      repete != reinterpret_cast<const char*>(-1) &&  // NOLINT(performance-no-int-to-ptr)
-      std::strcmp(repete, "%p1%c\x1b[%p2%{1}%-%db") == 0;
+  const auto chaine = [](const char* pNom) -> const char* {
+    const char* valeur = tigetstr(pNom);
+    return valeur == reinterpret_cast<const char*>(-1)  // NOLINT(performance-no-int-to-ptr)
+               ? nullptr
+               : valeur;
+  };
+  const char* repete = chaine("rep");
+  capacites.repete = repete != nullptr && std::strcmp(repete, "%p1%c\x1b[%p2%{1}%-%db") == 0;
+  capacites.placeCurseur = chaine("cup") != nullptr;
   // The entry was loaded only for these questions.
   del_curterm(cur_term);
   return capacites;

@@ -9,9 +9,13 @@ struct CapacitesTerminal {
   bool effaceEnCouleur = false;
   // rep, in its ECMA-48 form: CSI n b writes the character just written n more times.
   bool repete = false;
+  // cup: the cursor can be put on any cell. True when TERM is unset or has no entry, which is
+  // taken for an ANSI terminal.
+  bool placeCurseur = true;
 };
 
-// Both false when TERM is unset or has no entry. Never prints and never ends the program.
+// bce and rep false and cup true when TERM is unset or has no entry. Never prints and never ends
+// the program.
 CapacitesTerminal capacitesTerminal();
 
 }  // namespace plateforme

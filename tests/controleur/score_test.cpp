@@ -138,14 +138,14 @@ TEST(EnregistrerScore, UneReecritureInterrompueGardeLaTable) {
   EXPECT_FALSE(dossier.existe("meilleurs.dat.tmp"));
 }
 
-TEST(EnregistrerScore, DansUnDossierEnLectureSeuleReecritLaTableSurPlace) {
+TEST(EnregistrerScore, DansUnDossierEnLectureSeuleRefuseEtGardeLaTable) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
   DossierTemporaire dossier;
   dossier.ecrireFichier(TABLE, table({80, 70}));
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0555));
-  EXPECT_TRUE(enregistrerScore(gagnant("n", 20)));
+  EXPECT_FALSE(enregistrerScore(gagnant("n", 20)));
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0755));
-  EXPECT_EQ(dossier.lireFichier(TABLE), table({80}) + victoire(80, "n") + victoire(70, "s1"));
+  EXPECT_EQ(dossier.lireFichier(TABLE), table({80, 70}));
 }
 
 }  // namespace

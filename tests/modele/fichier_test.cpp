@@ -207,8 +207,8 @@ INSTANTIATE_TEST_SUITE_P(Cas, Droits,
                                                      fs::perms(0444)},
                                            CasDroits{"DAutrui", fs::perms(0777), fs::perms(0644),
                                                      true, false, fs::perms(0644)},
-                                           CasDroits{"DansUnDossierFermeSurPlace", fs::perms(0555),
-                                                     fs::perms(0606), false, true, fs::perms(0606)},
+                                           CasDroits{"DansUnDossierFermeIntact", fs::perms(0555),
+                                                     fs::perms(0606), false, false, std::nullopt},
                                            CasDroits{"AbsentDansUnDossierFerme", fs::perms(0555),
                                                      std::nullopt, false, false, std::nullopt},
                                            CasDroits{"NouveauSelonLUmask", fs::perms(0777),
@@ -236,6 +236,21 @@ TEST(RemplacerFichier, UnLienEstSuiviEtResteUnLien) {
   EXPECT_EQ(contenuDossier(sous), (std::set<std::string>{"cible", "nouveau"}));
   EXPECT_EQ(contenuDossier(dossier.chemin()),
             (std::set<std::string>{"donnees", "relais", SAUVEGARDE, TABLE}));
+}
+
+// A link someone else made could turn a save onto any file of the player's: never followed.
+TEST(RemplacerFichier, UnLienDAutruiNEstPasSuivi) {
+  DossierTemporaire dossier;
+  dossier.ecrireFichier("profil", "ancien");
+  for (const std::string& nom : {SAUVEGARDE, TABLE}) {
+    fs::create_symlink("profil", dossier.chemin() / nom);
+    if (::lchown((dossier.chemin() / nom).c_str(), PERSONNE, PERSONNE) != 0) GTEST_SKIP();
+  }
+  Tparam p;
+  EXPECT_FALSE(restaurerPartie(p) || sauverPartie(partieSauvable(0)) ||
+               enregistrerScore(gagnant("n", 20)));
+  EXPECT_EQ(getNbScore(), -1);
+  EXPECT_EQ(dossier.lireFichier("profil"), "ancien");
 }
 
 // ---- Two games in one folder. ----

@@ -518,14 +518,14 @@ TEST(SauverPartie, UnEchecGardeLaSauvegardePrecedente) {
   EXPECT_EQ(std::filesystem::status(dossier.chemin() / SAUVEGARDE).permissions(), lectureSeule);
 }
 
-TEST(SauverPartie, DansUnDossierEnLectureSeuleReecritLaSauvegardeSurPlace) {
+// A rewrite in place cut short would lose both saves: none is made.
+TEST(SauverPartie, DansUnDossierEnLectureSeuleRefuseEtGardeLaSauvegarde) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
   DossierTemporaire dossier;
-  ASSERT_TRUE(sauverPartie(partiePlacee(3)));
-  const std::string attendu = dossier.lireFichier(SAUVEGARDE);
   ASSERT_TRUE(sauverPartie(partieExemple()));
+  const std::string attendu = dossier.lireFichier(SAUVEGARDE);
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0555));
-  EXPECT_TRUE(sauverPartie(partiePlacee(3)));
+  EXPECT_FALSE(sauverPartie(partiePlacee(3)));
   std::filesystem::permissions(dossier.chemin(), std::filesystem::perms(0755));
   EXPECT_EQ(dossier.lireFichier(SAUVEGARDE), attendu);
   EXPECT_FALSE(dossier.existe("save.dat.tmp"));

@@ -106,6 +106,11 @@ void SessionTmux::redimensionner(int pColonnes, int pLignes) {
   tmux("resize-window -t jeu -x " + std::to_string(pColonnes) + " -y " + std::to_string(pLignes));
 }
 
+void SessionTmux::ecrireParDessus(const std::string& pOctets) {
+  const std::string terminal = tmux("display-message -p -t jeu '#{pane_tty}'");
+  std::ofstream(terminal.substr(0, terminal.find('\n')), std::ios::binary) << pOctets;
+}
+
 std::string SessionTmux::ecran(bool pCouleurs) {
   return tmux(std::string("capture-pane -p ") + (pCouleurs ? "-e " : "") + "-t jeu");
 }

@@ -25,6 +25,8 @@ class SessionTmux {
   // Text typed as is.
   void taper(const std::string& pTexte);
   void redimensionner(int pColonnes, int pLignes);
+  // Bytes written straight to the pane's terminal, as another program would write over the game.
+  void ecrireParDessus(const std::string& pOctets);
 
   // The pane's text; with pCouleurs, with the colour sequences as tmux reports them.
   std::string ecran(bool pCouleurs = false);

@@ -248,3 +248,28 @@ TEST_F(VraiTerminal, UnePartieEntiereJusquAuMenuPuisQuitter) {
   EXPECT_EQ(jeu.attendreStatut(), 0);
   EXPECT_TRUE(jeu.sttyRestaure());
 }
+
+TEST_F(VraiTerminal, CtrlLRepeintCeQuUnAutreProgrammeAEcritParDessus) {
+  SessionTmux jeu(dossier_.chemin());
+  jusquAuMenu(jeu);
+  jeu.touches("Enter Enter");  // even in a typed answer, the player's name
+  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
+  jeu.ecrireParDessus("\x1b[3;1HGRIBOUILLIS");
+  ASSERT_TRUE(jeu.attendreTexte("GRIBOUILLIS"));
+  jeu.touches("C-l");
+  EXPECT_TRUE(attendreQue([&] { return jeu.ecran().find("GRIBOUILLIS") == std::string::npos; }));
+}
+
+TEST_F(VraiTerminal, AvecViHJKLDeplacentSaufDansUneReponseTapee) {
+  fs::create_directories(dossier_.chemin() / "config/korvane");
+  dossier_.ecrireFichier("config/korvane/options", "vi\n");
+  SessionTmux jeu(dossier_.chemin(), 110, 45,
+                  "XDG_CONFIG_HOME=" + citer((dossier_.chemin() / "config").string()));
+  jusquAuMenu(jeu);
+  jeu.touches("j");
+  ASSERT_TRUE(jeu.attendreTexte("-> Charger partie"));
+  jeu.touches("k Enter Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Saisir votre pseudo:"));
+  jeu.taper("hjkl");
+  EXPECT_TRUE(jeu.attendreTexte("hjkl"));
+}
