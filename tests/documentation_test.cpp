@@ -124,13 +124,24 @@ TEST(PageDeManuel, SansAvertissementDesLinters) {
   if (essayes == 0) GTEST_SKIP() << "neither groff, man nor mandoc is installed";
 }
 
-// An option added to the command line is described where players look for it.
+// An option added to the command line is described where players look for it, and --moderne
+// by the options it turns on.
 TEST(PageDeManuel, EtLeReadmeDecriventChaqueOption) {
   const std::string page = lireFichier(RACINE / "man/korvane.6");
   const std::string readme = lireFichier(RACINE / "README.md");
+  const auto moderne = [](const std::string& pTexte, const std::string& pDebut, const char* pFin) {
+    const auto debut = pTexte.find(pDebut);
+    return pTexte.substr(debut, pTexte.find(pFin, debut + 1) - debut);
+  };
+  const std::string pageModerne = moderne(page, ".B \\-\\-moderne", ".TP");
+  const std::string readmeModerne = moderne(readme, "| `--moderne`", "\n");
   for (const DescriptionOption& o : optionsDuJeu()) {
     EXPECT_NE(page.find(optionEnRoff(o.nomLong)), std::string::npos) << o.nomLong;
     EXPECT_NE(readme.find(std::string("`--") + o.nomLong), std::string::npos) << o.nomLong;
+    if (!o.dansModerne) continue;
+    EXPECT_NE(pageModerne.find(optionEnRoff(o.nomLong)), std::string::npos) << o.nomLong;
+    EXPECT_NE(readmeModerne.find(std::string("`--") + o.nomLong + "`"), std::string::npos)
+        << o.nomLong;
   }
   for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "NO_COLOR"}) {
     EXPECT_NE(page.find(variable), std::string::npos) << variable;
@@ -164,20 +175,6 @@ TEST(StatutsDeSortie, LUsageLaPageDeManuelEtLeReadmeDonnentCeuxDuCode) {
   EXPECT_EQ(statutsListes(lireFichier(RACINE / "README.md"), "## Exit statuses", "\n## ",
                           std::regex(R"(\| (\d+) \|.*)")),
             attendus);
-}
-
-// --moderne is described by the options it turns on, wherever a player reads about it.
-TEST(PageDeManuel, EtLeReadmeNommentCeQueModerneActive) {
-  const std::string page = lireFichier(RACINE / "man/korvane.6");
-  const std::string readme = lireFichier(RACINE / "README.md");
-  const std::string manModerne = page.substr(page.find(".B \\-\\-moderne"), 200);
-  const std::string readmeModerne = readme.substr(readme.find("| `--moderne`"), 200);
-  for (const DescriptionOption& o : optionsDuJeu()) {
-    if (!o.dansModerne) continue;
-    EXPECT_NE(manModerne.find(optionEnRoff(o.nomLong)), std::string::npos) << o.nomLong;
-    EXPECT_NE(readmeModerne.find(std::string("`--") + o.nomLong + "`"), std::string::npos)
-        << o.nomLong;
-  }
 }
 
 }  // namespace
