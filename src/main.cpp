@@ -10,6 +10,7 @@
 #include "ligneCommande.hpp"
 #include "menuPrincipal.hpp"
 #include "plateforme/console.hpp"
+#include "plateforme/fichiers.hpp"
 #include "plateforme/terminal.hpp"
 #include "statuts.hpp"
 
@@ -67,7 +68,7 @@ int main(int argc, char* argv[]) {
   const int statut = jouerDansLeTerminal(lancement.reglages, message);
   if (!message.empty()) {
     message += '\n';
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, message.data(), message.size());
+    plateforme::ecrireTout(STDERR_FILENO, message);
   }
   return statut;
 }
