@@ -19,6 +19,8 @@ journal=$construction/compilation.log
   cmake --install "$construction" --prefix "$construction/installe"
 ) >"$journal" 2>&1 &
 compilation=$!
+# Ctrl-C or a kill while it builds stops the build too: a build left running would race the next.
+trap 'kill "$compilation" 2>/dev/null' INT TERM
 
 # A build that compiles, links or configures anything is announced; after LONGTEMPS tenths of a
 # second its output so far is shown, then the rest as it comes.

@@ -57,6 +57,11 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
      RoleOption::reglage, niveau},
 });
 
+// A row that --moderne turns on must be a setting that can be turned on.
+static_assert(std::ranges::all_of(OPTIONS, [](const DescriptionOption& pOption) {
+  return !pOption.dansModerne || (pOption.role == RoleOption::reglage && pOption.appliquer);
+}));
+
 constexpr std::string_view SUITE_USAGE = R"(
 Options may also stand one a line in ${XDG_CONFIG_HOME:-$HOME/.config}/korvane/options
 (with or without their --; blank lines and # comments allowed); that file is read first,
@@ -180,18 +185,6 @@ std::string aideDe(const DescriptionOption& pOption, std::span<const Description
   return aide;
 }
 
-enum class EtatFichier { absent, illisible, lu };
-
-// A regular file of a few kilobytes, or nothing: never a wait on a FIFO or a device, never a huge
-// file swallowed.
-EtatFichier lireFichier(const std::filesystem::path& pChemin, std::string& pContenu) {
-  const auto lecture = plateforme::lireFichierBorne(pChemin, TAILLE_MAX_FICHIER);
-  if (lecture.etat == plateforme::EtatFichier::absent) return EtatFichier::absent;
-  if (lecture.etat != plateforme::EtatFichier::lu) return EtatFichier::illisible;
-  pContenu.assign(lecture.octets.begin(), lecture.octets.end());
-  return EtatFichier::lu;
-}
-
 std::string_view sansBlancs(std::string_view pLigne) {
   constexpr std::string_view BLANCS = " \t\r";
   const auto debut = pLigne.find_first_not_of(BLANCS);
@@ -227,13 +220,15 @@ bool lireFichierOptions(const std::filesystem::path& pChemin,
                         std::span<const DescriptionOption> pTable, Reglages& pReglages,
                         std::ostream& pErreur) {
   if (pChemin.empty()) return true;
-  std::string contenu;
-  const EtatFichier etat = lireFichier(pChemin, contenu);
-  if (etat == EtatFichier::absent) return true;
-  if (etat == EtatFichier::illisible) {
+  // A regular file of a few kilobytes, or nothing: never a wait on a FIFO or a device, never a
+  // huge file swallowed.
+  const auto lecture = plateforme::lireFichierBorne(pChemin, TAILLE_MAX_FICHIER);
+  if (lecture.etat == plateforme::EtatFichier::absent) return true;
+  if (lecture.etat != plateforme::EtatFichier::lu) {
     pErreur << NOM << ": " << pChemin.string() << ": cannot be read as an options file\n";
     return false;
   }
+  const std::string contenu(lecture.octets.begin(), lecture.octets.end());
   std::string_view reste = contenu;
   for (int numero = 1; !reste.empty(); ++numero) {
     const auto fin = reste.find('\n');

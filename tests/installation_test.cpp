@@ -83,8 +83,9 @@ TEST(LigneCommandeSousTerminal, AucuneSequenceDEchappement) {
 
 // Nothing goes into a pipe, nor to a terminal that cannot place the cursor, but one line.
 TEST(LigneCommandeSousTerminal, SansTerminalOuSansCurseurUneLigneEtLeStatut1) {
-  EXPECT_EQ(sortieDe(guillemets(KORVANE_BINAIRE) + " </dev/null 2>&1 | cat; echo $?"),
-            "korvane: standard input and output must be a terminal\n0\n");
+  // The game's output and its status both go into the pipe.
+  EXPECT_EQ(sortieDe("{ " + guillemets(KORVANE_BINAIRE) + " </dev/null 2>&1; echo $?; } | cat"),
+            "korvane: standard input and output must be a terminal\n1\n");
   const RunPty run = executerSousPty({"/usr/bin/env", "TERM=dumb", KORVANE_BINAIRE});
   EXPECT_EQ(run.statut, 1);
   EXPECT_EQ(run.octets, "korvane: TERM=dumb: the terminal cannot place the cursor\r\n");
@@ -246,7 +247,8 @@ TEST_F(CommandeInstallee, UnDossierDeDonneesPartageEtUnTexteQuiNEstPasUnFichierS
             "korvane: " + (a / "korvane/regles.txt").string() + " is not a regular file\n1\n");
   fs::permissions(a, fs::perms(01777));
   EXPECT_EQ(sortieDe(lancer), "korvane: the data folder " + a.string() +
-                                  " is writable by group or others: refused\n1\n");
+                                  " is writable by group or others: refused (chmod go-w " +
+                                  a.string() + ")\n1\n");
   fs::permissions(a, fs::perms(0755));
   if (::chown((a / "korvane").c_str(), 65534, 65534) != 0) GTEST_SKIP() << "chown needs root";
   EXPECT_EQ(sortieDe(lancer), "korvane: the data folder " + a.string() +

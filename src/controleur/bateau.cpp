@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "controleur/selection.hpp"
 #include "modele/bateau.hpp"
 #include "modele/coniocouleur.hpp"
 #include "modele/couleurs.hpp"
@@ -107,6 +108,12 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages
 }
 
 }  // namespace
+
+bool estAlea(const Disposition& pDisposition) {
+  return choisirLigne(0, 1, pDisposition.choixPlacement.premiereRangee, 0, [&](int pSelection) {
+           afficherChoixPlacement(pSelection, pDisposition);
+         }) == 1;
+}
 
 // The computer's fleet is placed before the player is asked how to place theirs.
 void placerBateau(Tparam& pParametre, const Reglages& pReglages) {

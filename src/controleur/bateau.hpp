@@ -3,8 +3,11 @@
 
 #include "modele/reglages.hpp"
 #include "modele/structures.hpp"
+#include "vue/disposition.hpp"
 
 bool checkPos(const TJoueur& pJoueur, int pIdBateau);
+// The placement choice: true when the player leaves placement to chance.
+bool estAlea(const Disposition& pDisposition);
 void placerBateau(Tparam& pParametre, const Reglages& pReglages);
 void placementAlea(TJoueur& pJoueur, int pNbBateau);
 void parametrerPartie(Tparam& pParam);

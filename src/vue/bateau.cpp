@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string>
 
-#include "controleur/selection.hpp"
 #include "modele/coniocouleur.hpp"
 #include "vue/lietrec.hpp"
 #include "vue/vue.hpp"
@@ -63,6 +62,8 @@ constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
 
 constexpr std::string_view ETIQUETTE_BATEAU = "Bateau courant: ";
 
+}  // namespace
+
 // The question on the first row, the rule and the answers below it.
 void afficherChoixPlacement(int pSelection, const Disposition& pDisposition) {
   const Choix& choix = pDisposition.choixPlacement;
@@ -76,15 +77,6 @@ void afficherChoixPlacement(int pSelection, const Disposition& pDisposition) {
   gotoxy(choix.x, choix.premiereRangee + 1);
   ecrire(pSelection == 1 ? "->" : "  ");
   ecrireLigne("Non, je prefere laisser le hasard decider.");
-}
-
-}  // namespace
-
-// Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
-bool estAlea(const Disposition& pDisposition) {
-  return choisirLigne(0, 1, pDisposition.choixPlacement.premiereRangee, 0, [&](int pSelection) {
-           afficherChoixPlacement(pSelection, pDisposition);
-         }) == 1;
 }
 
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition) {

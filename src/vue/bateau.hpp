@@ -8,7 +8,9 @@
 #include "vue/disposition.hpp"
 
 void afficherBateau(const TInfoBateau& pBateau, const Grille& pGrille, const Reglages& pReglages);
-bool estAlea(const Disposition& pDisposition);
+// The placement choice screen with line pSelection marked (0: by hand, 1: by chance), in whatever
+// colour is current.
+void afficherChoixPlacement(int pSelection, const Disposition& pDisposition);
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition);
 // Blanks the name of the ship being placed, so that a shorter one does not show the end of it.
 void effacerBateauCourant(const Disposition& pDisposition);

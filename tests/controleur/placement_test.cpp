@@ -12,6 +12,7 @@
 #include "modele/random.hpp"
 #include "statuts.hpp"
 #include "support/terminalScripte.hpp"
+#include "vue/vueGrille.hpp"
 
 namespace {
 
@@ -33,9 +34,10 @@ Tparam flotte(int pN) {
   return p;
 }
 
-// Attribute of cell (ligne, colonne) of the placement board, origin (5, 3).
+// Attribute of cell (ligne, colonne) of the placement board.
 int fondCase(const Ecran& pEcran, int pLigne, int pColonne) {
-  return attribut(pEcran, 5 + 4 * pColonne - 3, 3 + 2 * pLigne - 1);
+  const Point p = caractereDeCase(DISPOSITION_DECRITE.grillePlacement, pLigne, pColonne);
+  return attribut(pEcran, p.x, p.y);
 }
 
 // The placement board's cells painted with this attribute, as (row, column).

@@ -1,14 +1,14 @@
 #include "support/joueurAutomatique.hpp"
 
 #include "support/terminalScripte.hpp"
+#include "vue/vueGrille.hpp"
 
 namespace {
 
-constexpr int X_CIBLE = 60;
-constexpr int Y_GRILLE = 5;
-
+// The middle character of a cell of the target board.
 std::string caseCible(const plateforme::Ecran& pEcran, int pLigne, int pColonne) {
-  return texte(pEcran, X_CIBLE + 4 * pColonne - 2, Y_GRILLE + 2 * pLigne - 1, 1);
+  const Point p = caractereDeCase(DISPOSITION_DECRITE.grilleCible, pLigne, pColonne);
+  return texte(pEcran, p.x, p.y, 1);
 }
 
 std::string repeter(std::string_view pTouche, int pFois) {

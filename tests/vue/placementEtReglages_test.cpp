@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "controleur/bateau.hpp"
 #include "modele/coniocouleur.hpp"
 #include "support/terminalScripte.hpp"
 #include "vue/bateau.hpp"
