@@ -30,6 +30,25 @@ bool niveau(Reglages& pReglages, std::string_view pValeur) {
   return lu.has_value();
 }
 
+// A language code as gettext names its catalogues: "en", "fr", "pt_BR". Any such code is taken
+// here; whether its catalogue exists is known only where the game runs.
+bool langue(Reglages& pReglages, std::string_view pValeur) {
+  const auto minuscules = [](std::string_view pMot) {
+    return std::ranges::all_of(pMot, [](char c) { return c >= 'a' && c <= 'z'; });
+  };
+  const auto majuscules = [](std::string_view pMot) {
+    return std::ranges::all_of(pMot, [](char c) { return c >= 'A' && c <= 'Z'; });
+  };
+  const std::string_view code = pValeur.substr(0, pValeur.find('_'));
+  const std::string_view region =
+      code.size() < pValeur.size() ? pValeur.substr(code.size() + 1) : "XX";
+  if (code.size() < 2 || code.size() > 3 || !minuscules(code)) return false;
+  if (region.size() != 2 || !majuscules(region)) return false;
+  pReglages.langue.fill('\0');
+  std::ranges::copy(pValeur, pReglages.langue.begin());
+  return true;
+}
+
 // An on/off setting: the row names the field it turns on.
 template <bool Reglages::*Champ>
 bool activer(Reglages& pReglages, std::string_view) {
@@ -55,6 +74,9 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
     {"moderne", '\0', nullptr, "all of", RoleOption::moderne},
     {"ordinateur", '\0', "NIVEAU", "computer level: hasard (default), chasseur, expert",
      RoleOption::reglage, niveau},
+    {"langue", '\0', "LANGUE",
+     "language of the screens: en or fr (default: French without accents)", RoleOption::reglage,
+     langue},
 });
 
 // A row that --moderne turns on must be a setting that can be turned on.

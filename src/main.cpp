@@ -11,6 +11,7 @@
 #include "menuPrincipal.hpp"
 #include "plateforme/console.hpp"
 #include "plateforme/fichiers.hpp"
+#include "plateforme/langue.hpp"
 #include "plateforme/terminal.hpp"
 #include "statuts.hpp"
 
@@ -59,6 +60,13 @@ int main(int argc, char* argv[]) {
   Lancement lancement = analyserLancement(argc, argv, std::cout, std::cerr);
   if (lancement.statutSortie) return *lancement.statutSortie;
   appliquerSansCouleur(lancement.reglages);
+  // Only a chosen language touches the locale: without one the player's LANG changes nothing.
+  const std::string_view langue = langueDe(lancement.reglages);
+  if (!langue.empty() && !plateforme::choisirLangue(langue, plateforme::dossierCatalogues())) {
+    std::cerr << "korvane: no catalogue for the language '" << langue << "' in "
+              << plateforme::dossierCatalogues() << "\n";
+    return STATUT_OPTION_INVALIDE;
+  }
   // Nothing at all is sent into a pipe or to a terminal that cannot show the game.
   if (const auto raison = plateforme::terminalInutilisable()) {
     std::cerr << "korvane: " << *raison << "\n";

@@ -40,9 +40,9 @@ void libererSiTenu(EtatMenu& pEtat) {
 void afficherStatistiques(const TPile& pPile) {
   const int nbtir = getNbTir(pPile);
   const int nbtouch = getTouche(pPile);
-  ecrire("\n\nNombre de tirs effectues: " + std::to_string(nbtir));
-  ecrire("\nTirs reussis: " + std::to_string(nbtouch));
-  ecrire("\nTirs rates: " + std::to_string(nbtir - nbtouch));
+  ecrire("\n\n" + trAvec("Nombre de tirs effectues: %d", {std::to_string(nbtir)}));
+  ecrire("\n" + trAvec("Tirs reussis: %d", {std::to_string(nbtouch)}));
+  ecrire("\n" + trAvec("Tirs rates: %d", {std::to_string(nbtir - nbtouch)}));
 }
 
 void nouvellePartie(EtatMenu& pEtat) {
@@ -55,12 +55,12 @@ void nouvellePartie(EtatMenu& pEtat) {
   const int gagnant = jouer(pEtat.parametre, 0, pEtat.reglages);
   textcolor(YELLOW);
   if (gagnant == 1) {
-    ecrire("YOU WIN!");
-    if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire("Une erreur s'est produite.");
+    ecrire(tr("YOU WIN!"));
+    if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire(tr("Une erreur s'est produite."));
     afficherStatistiques(*pEtat.parametre.joueur1->pileCoup);
     lireTouche();
   } else if (gagnant == 2) {
-    ecrire("YOU LOOSE\n\n\nVous ferez mieux une autre fois. :)");
+    ecrire(std::string(tr("YOU LOOSE")) + "\n\n\n" + tr("Vous ferez mieux une autre fois. :)"));
   } else {
     clrscr();
   }
@@ -75,10 +75,10 @@ void chargerPartie(EtatMenu& pEtat) {
     const int gagnant = jouer(pEtat.parametre, 1, pEtat.reglages);
     textcolor(YELLOW);
     if (gagnant == 1) {
-      ecrire("WINNER");
-      if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire("Une erreur s'est produite.");
+      ecrire(tr("WINNER"));
+      if (!enregistrerScore(*pEtat.parametre.joueur1)) ecrire(tr("Une erreur s'est produite."));
     } else if (gagnant == 2) {
-      ecrire("YOU LOOSE");
+      ecrire(tr("YOU LOOSE"));
     } else {
       clrscr();
     }
@@ -87,7 +87,7 @@ void chargerPartie(EtatMenu& pEtat) {
     const Choix& echec = disposition(pEtat.reglages).echecChargement;
     tracerLigneH(echec.x, echec.premiereRangee - 1, echec.largeurRegle);
     gotoxy(echec.x, echec.premiereRangee);
-    ecrire("Une erreur s'est produite");
+    ecrire(tr("Une erreur s'est produite"));
   }
   lireTouche();
 }
@@ -96,9 +96,9 @@ void meilleursScores(const Disposition& pEcran) {
   clrscr();
   const int nbScore = getNbScore();
   if (nbScore == 0) {
-    ecrire("Il n'y a pas de score dans le fichier.");
+    ecrire(tr("Il n'y a pas de score dans le fichier."));
   } else if (nbScore < 0) {
-    ecrire("Une erreur est survenue");
+    ecrire(tr("Une erreur est survenue"));
   } else {
     std::vector<TScore> listeScores(static_cast<std::size_t>(nbScore));
     if (chargerScores(listeScores)) afficherMeilleurScore(listeScores, nbScore, pEcran);

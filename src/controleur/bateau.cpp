@@ -159,13 +159,14 @@ bool dansIntervalle(const std::optional<int>& pValeur, int pMin, int pMax) {
 // An answer that is no number is refused like a number out of range.
 int demanderNbInstances() {
   clrscr();
-  ecrire("\n\nVous avez au maximum 3 bateaux par type.");
-  ecrire("\nSaisir le nombre d'instances de bateau par type: ");
+  ecrire(std::string("\n\n") + tr("Vous avez au maximum 3 bateaux par type."));
+  ecrire(std::string("\n") + tr("Saisir le nombre d'instances de bateau par type: "));
   std::optional<int> nombre = saisirNombre();
   while (!dansIntervalle(nombre, 1, NB_INSTANCES_MAX)) {
     clrscr();
-    ecrire("\n\nErreur le nombre d'instances de bateau par type doit etre compris entre 1 & 3");
-    ecrire("\nSaisir le nombre d'instances de bateau par type: ");
+    ecrire(std::string("\n\n") +
+           tr("Erreur le nombre d'instances de bateau par type doit etre compris entre 1 & 3"));
+    ecrire(std::string("\n") + tr("Saisir le nombre d'instances de bateau par type: "));
     nombre = saisirNombre();
   }
   return *nombre;
@@ -173,10 +174,10 @@ int demanderNbInstances() {
 
 // Each choice written in its own colour, five, six and four to a line.
 void afficherCodesCouleur() {
-  ecrire("\nCodes couleur: ");
+  ecrire(std::string("\n") + tr("Codes couleur: "));
   for (int i = COULEUR_MIN; i <= COULEUR_MAX; ++i) {
     textcolor(i);
-    ecrire(std::to_string(i) + "-" + getNom(getCouleurFromNum(i)) + " ");
+    ecrire(std::to_string(i) + "-" + nomCouleur(i) + " ");
     if (i % 6 == 5) ecrire("\n");
   }
   textcolor(LIGHTCYAN);
@@ -186,7 +187,7 @@ void afficherCodesCouleur() {
 int demanderCouleur() {
   std::optional<int> code;
   do {
-    ecrire("\nSaisir le code couleur de votre bateau:");
+    ecrire(std::string("\n") + tr("Saisir le code couleur de votre bateau:"));
     code = saisirNombre();
   } while (!dansIntervalle(code, COULEUR_MIN, COULEUR_MAX));
   return *code;
@@ -199,7 +200,7 @@ void demanderBateau(Tparam& pParam, int pIdBateau, EType pType, int pIndice) {
   afficherType(pType);
   ecrire(std::to_string(pIndice + 1) + "-----");
   const int couleur = demanderCouleur();
-  ecrire("\nSaisir le nom de votre bateau:");
+  ecrire(std::string("\n") + tr("Saisir le nom de votre bateau:"));
   const std::string nom = saisirMot();
   setIemeInfoBateauTParam(pIdBateau, pParam, nom, couleur, pType);
 }

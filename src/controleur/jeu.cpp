@@ -21,11 +21,12 @@
 
 namespace {
 
-constexpr std::string_view SAUVEGARDE_FAITE =
-    "Sauvegarde effectuee. Appuyez sur une touche pour continuer a jouer";
-constexpr std::string_view SAUVEGARDE_RATEE = "Une erreur est survenue. Sauvegarde impossible.";
-constexpr std::string_view QUESTION_QUITTER =
-    "Voulez-vous vraiment quitter? La partie est perdue sans sauvegarde.";
+constexpr const char* SAUVEGARDE_FAITE =
+    aTraduire("Sauvegarde effectuee. Appuyez sur une touche pour continuer a jouer");
+constexpr const char* SAUVEGARDE_RATEE =
+    aTraduire("Une erreur est survenue. Sauvegarde impossible.");
+constexpr const char* QUESTION_QUITTER =
+    aTraduire("Voulez-vous vraiment quitter? La partie est perdue sans sauvegarde.");
 
 struct Partie {
   Tparam& param;
@@ -81,38 +82,39 @@ void afficherTour(Partie& pPartie) {
 // --- The human's keys other than aiming and firing ---
 
 void sauvegarder(const Tparam& pParam, Point pMessage) {
-  const std::string_view message = sauverPartie(pParam) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE;
+  const std::string_view message = tr(sauverPartie(pParam) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE);
   gotoxy(pMessage.x, pMessage.y);
   ecrire(message);
   lireTouche();
   gotoxy(pMessage.x, pMessage.y);
-  ecrire(std::string(message.size(), ' '));
+  ecrire(std::string(static_cast<std::size_t>(largeur(message)), ' '));
 }
 
 // "Oui" and "Non" on the two rows under the question.
 void afficherChoix(bool pOui, Point pQuestion) {
   gotoxy(pQuestion.x, pQuestion.y + 1);
   ecrire(pOui ? "->" : "  ");
-  ecrire("Oui");
+  ecrire(tr("Oui"));
   gotoxy(pQuestion.x, pQuestion.y + 2);
   ecrire(pOui ? "  " : "->");
-  ecrire("Non");
+  ecrire(tr("Non"));
 }
 
 // True when the player confirms leaving. "Non" is marked when the question opens.
 bool confirmerQuitter(Point pQuestion) {
   gotoxy(pQuestion.x, pQuestion.y);
-  ecrire(QUESTION_QUITTER);
+  ecrire(tr(QUESTION_QUITTER));
   // Line 0 is "Oui", line 1 "Non".
   if (choisirLigne(0, 1, pQuestion.y + 1, 1,
                    [&](int pLigne) { afficherChoix(pLigne == 0, pQuestion); }) == 0) {
     return true;
   }
   gotoxy(pQuestion.x, pQuestion.y);
-  ecrire(std::string(QUESTION_QUITTER.size(), ' '));
+  ecrire(std::string(static_cast<std::size_t>(largeur(tr(QUESTION_QUITTER))), ' '));
+  const int reponses = 2 + std::max(largeur(tr("Oui")), largeur(tr("Non")));
   for (int rangee : {pQuestion.y + 1, pQuestion.y + 2}) {
     gotoxy(pQuestion.x, rangee);
-    ecrire("     ");
+    ecrire(std::string(static_cast<std::size_t>(reponses), ' '));
   }
   return false;
 }
@@ -187,7 +189,7 @@ void afficherDebut(const Tparam& pParam, const Disposition& pEcran) {
   afficherGrille(pEcran.grilleJoueur, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
   afficherGrille(pEcran.grilleCible, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
   afficherNom(pParam.joueur1->nomJoueur, 1, pEcran);
-  afficherNom(pParam.joueur2->nomJoueur, 2, pEcran);
+  afficherNom(tr(pParam.joueur2->nomJoueur.c_str()), 2, pEcran);
 }
 
 // The boards are blanked to black first: clearing changes characters, not colours.
@@ -202,7 +204,7 @@ void devoilerFlotte(Partie& pPartie) {
   afficherTirs(*pPartie.param.joueur1->pileCoup, pPartie.ecran.grilleCible, pPartie.reglages);
   textcolor(YELLOW);
   gotoxy(pPartie.ecran.finDevoilee.x, pPartie.ecran.finDevoilee.y);
-  ecrire("Partie terminee: appuyez sur une touche");
+  ecrire(tr("Partie terminee: appuyez sur une touche"));
   lireTouche();
 }
 
@@ -211,8 +213,8 @@ void afficherFin(const Disposition& pEcran) {
   resetGrille(pEcran.grilleCible);
   clrscr();
   textcolor(LIGHTCYAN);
-  ecrireLigne("PARTIE TERMINEE\n\n\n\n");
-  ecrire("Appuyez sur une touche pour continuer...");
+  ecrireLigne(std::string(tr("PARTIE TERMINEE")) + "\n\n\n\n");
+  ecrire(tr("Appuyez sur une touche pour continuer..."));
   lireTouche();
   clrscr();
 }

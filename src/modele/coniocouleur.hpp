@@ -2,11 +2,14 @@
 // The console the game draws on: 110 x 45 cells, one cursor, one current attribute
 // (foreground | background << 4), keys one at a time and typed answers.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "plateforme/clavier.hpp"
+#include "plateforme/langue.hpp"
+#include "plateforme/utf8.hpp"
 
 // Key codes as lireTouche gives them: an arrow is TOUCHE_PREFIXE then one of the four arrows.
 // Codes are compared as plain numbers, so the capital letters H, P, K and M act as arrows too.
@@ -37,6 +40,29 @@ enum COLORS : int {
   YELLOW = 14,
   WHITE = 15
 };
+
+// The texts shown to the player, in the run's language: each described text is its own message
+// id, so without a language it comes back as it is. A message with a number or a name holds %d
+// or %s where it goes.
+// Marks a message id that is translated where it is shown, not where it is written.
+constexpr const char* aTraduire(const char* pId) {
+  return pId;
+}
+inline const char* tr(const char* pId) {
+  return plateforme::traduire(pId);
+}
+inline std::string trAvec(const char* pId, std::initializer_list<std::string_view> pValeurs) {
+  return plateforme::remplir(plateforme::traduire(pId), pValeurs);
+}
+inline std::string trPluriel(const char* pId, const char* pIdPluriel, int pNombre) {
+  const auto n = static_cast<unsigned long>(pNombre < 0 ? 0 : pNombre);
+  return plateforme::remplir(plateforme::traduirePluriel(pId, pIdPluriel, n),
+                             {std::to_string(pNombre)});
+}
+// The cells a text takes (an accented letter: one cell, two bytes).
+inline int largeur(std::string_view pTexte) {
+  return static_cast<int>(plateforme::largeurUtf8(pTexte));
+}
 
 // Blanks every cell without touching its colour and puts the cursor at (1, 1).
 void clrscr();

@@ -1,22 +1,22 @@
 #include "modele/couleurs.hpp"
 
 const std::array<Couleur, 16> tableCouleurs = {{
-    {"NOIR", BLACK},
-    {"BLEU", BLUE},
-    {"VERT", GREEN},
-    {"CYAN", CYAN},
-    {"ROUGE", RED},
-    {"VIOLET", MAGENTA},
-    {"MARRON", BROWN},
-    {"LIGHTGRAY", LIGHTGRAY},
-    {"DARKGRAY", DARKGRAY},
-    {"LIGHTBLUE", LIGHTBLUE},
-    {"LIGHTGREEN", LIGHTGREEN},
-    {"LIGHTCYAN", LIGHTCYAN},
-    {"LIGHTRED", LIGHTRED},
-    {"LIGHTMAGENTA", LIGHTMAGENTA},
-    {"JAUNE", YELLOW},
-    {"BLANC", WHITE},
+    {aTraduire("NOIR"), BLACK},
+    {aTraduire("BLEU"), BLUE},
+    {aTraduire("VERT"), GREEN},
+    {aTraduire("CYAN"), CYAN},
+    {aTraduire("ROUGE"), RED},
+    {aTraduire("VIOLET"), MAGENTA},
+    {aTraduire("MARRON"), BROWN},
+    {aTraduire("LIGHTGRAY"), LIGHTGRAY},
+    {aTraduire("DARKGRAY"), DARKGRAY},
+    {aTraduire("LIGHTBLUE"), LIGHTBLUE},
+    {aTraduire("LIGHTGREEN"), LIGHTGREEN},
+    {aTraduire("LIGHTCYAN"), LIGHTCYAN},
+    {aTraduire("LIGHTRED"), LIGHTRED},
+    {aTraduire("LIGHTMAGENTA"), LIGHTMAGENTA},
+    {aTraduire("JAUNE"), YELLOW},
+    {aTraduire("BLANC"), WHITE},
 }};
 
 Couleur getCouleurFromNum(int pI) {
@@ -29,4 +29,8 @@ COLORS getColor(Couleur pCouleur) {
 
 std::string getNom(Couleur pCouleur) {
   return pCouleur.nom;
+}
+
+std::string nomCouleur(int pI) {
+  return tr(getCouleurFromNum(pI).nom);
 }

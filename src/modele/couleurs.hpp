@@ -7,7 +7,7 @@
 #include "modele/coniocouleur.hpp"
 
 struct Couleur {
-  char nom[14];
+  const char* nom;  // the described name, and its message id
   COLORS num;
 };
 
@@ -16,3 +16,5 @@ extern const std::array<Couleur, 16> tableCouleurs;
 Couleur getCouleurFromNum(int pI);
 COLORS getColor(Couleur pCouleur);
 std::string getNom(Couleur pCouleur);
+// The name of colour pI as the player reads it, in the run's language.
+std::string nomCouleur(int pI);

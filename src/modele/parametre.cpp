@@ -49,7 +49,7 @@ int getNbBateaux(const Tparam& pParam) {
 void newTParam(int pNbInstances, Tparam& pP) {
   pP.mNombreInstanceBateaux = pNbInstances;
   pP.joueur1 = nouveauJoueur("Player");
-  pP.joueur2 = nouveauJoueur("Ordinateur");
+  pP.joueur2 = nouveauJoueur(aTraduire("Ordinateur"));
   const auto nbBateaux = 4 * static_cast<std::size_t>(pNbInstances);
   const auto nbCases = static_cast<std::size_t>(getNbCases(pP));
   for (TJoueur* joueur : {pP.joueur1.get(), pP.joueur2.get()}) {

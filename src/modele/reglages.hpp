@@ -3,7 +3,9 @@
 // from the options file and the command line; everything that reads a setting is given it by
 // reference. Every field defaults to the described game.
 
+#include <array>
 #include <optional>
+#include <string_view>
 
 #include "modele/ordinateur.hpp"
 
@@ -14,10 +16,17 @@ struct Reglages {
   bool garderCurseur = false;  // the aiming cursor stays on the last cell fired at
   bool sansCouleur = false;    // NO_COLOR: no colour sent, glyphs and reverse video instead
   bool vi = false;             // h, j, k, l as the arrows wherever a single key is read
+  // The language of the texts ("en", "fr", "pt_BR"), NUL-terminated; empty for the described
+  // texts. A fixed array keeps the described settings a compile-time value.
+  std::array<char, 8> langue{};
   NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
   // The seed of the run's random sequence, for tests and benchmarks; the clock when empty.
   std::optional<unsigned> graine{};
 };
+
+inline std::string_view langueDe(const Reglages& pReglages) {
+  return pReglages.langue.data();
+}
 
 // The described game: a run without options.
 inline constexpr Reglages REGLAGES_DECRITS{};

@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "plateforme/fichiers.hpp"
+#include "plateforme/langue.hpp"
+#include "plateforme/utf8.hpp"
 
 // Writes to the terminal use ecrireTout and let a failure pass: a terminal that is gone shows
 // nothing more, and the next read says so.
@@ -34,7 +36,7 @@ std::optional<TailleTerminal> tailleActuelle() {
 
 // One line of the size notice, centred on row pLigne.
 std::string ligneCentree(const std::string& pTexte, int pLigne, int pColonnes) {
-  const int colonne = std::max(1, (pColonnes - static_cast<int>(pTexte.size())) / 2 + 1);
+  const int colonne = std::max(1, (pColonnes - static_cast<int>(largeurUtf8(pTexte))) / 2 + 1);
   return "\x1b[" + std::to_string(pLigne) + ";" + std::to_string(colonne) + "H" + pTexte;
 }
 
@@ -158,11 +160,12 @@ void Terminal::attendreAgrandissement() {
 void Terminal::afficherAvisTaille() {
   avisAffiche_ = true;
   if (avisAJour_) return;
-  const std::string avis = "Agrandissez la fenetre: 110 x 45 caracteres (actuellement " +
-                           std::to_string(colonnes_) + " x " + std::to_string(lignes_) + ")";
+  const std::string avis =
+      remplir(traduire("Agrandissez la fenetre: 110 x 45 caracteres (actuellement %d x %d)"),
+              {std::to_string(colonnes_), std::to_string(lignes_)});
   const int ligne = std::max(1, (lignes_ + 1) / 2);
   std::string trame = "\x1b[?2026h\x1b[0m\x1b[2J" + ligneCentree(avis, ligne, colonnes_);
-  if (ligne < lignes_) trame += ligneCentree("Ctrl-C pour quitter", ligne + 1, colonnes_);
+  if (ligne < lignes_) trame += ligneCentree(traduire("Ctrl-C pour quitter"), ligne + 1, colonnes_);
   ecrireTout(STDOUT_FILENO, trame + "\x1b[?2026l");
   rendu_.invalider();
   avisAJour_ = true;

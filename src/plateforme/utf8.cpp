@@ -50,4 +50,10 @@ std::size_t coupureUtf8(std::string_view pTexte, std::size_t pMax) {
   return fin;
 }
 
+std::size_t largeurUtf8(std::string_view pTexte) {
+  std::size_t largeur = 0;
+  for (std::size_t i = 0; i < pTexte.size(); i += decoderUtf8(pTexte.substr(i)).second) ++largeur;
+  return largeur;
+}
+
 }  // namespace plateforme

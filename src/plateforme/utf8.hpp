@@ -31,4 +31,8 @@ inline bool occupeUneCellule(char32_t pCaractere) {
 // valid multi-byte character.
 std::size_t coupureUtf8(std::string_view pTexte, std::size_t pMax);
 
+// The cells a text takes on the screen, which shows one character a cell (an invalid byte is
+// one '?'): an accented letter is one cell and several bytes.
+std::size_t largeurUtf8(std::string_view pTexte);
+
 }  // namespace plateforme

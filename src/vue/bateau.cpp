@@ -60,7 +60,12 @@ namespace {
 // to one leaves no stale character at its end.
 constexpr std::size_t LARGEUR_LIGNE_COMPTE = 28;
 
-constexpr std::string_view ETIQUETTE_BATEAU = "Bateau courant: ";
+constexpr const char* ETIQUETTE_BATEAU = aTraduire("Bateau courant: ");
+
+// "Il reste N bateaux a placer", in the language's number.
+std::string ligneCompte(int pNbBateau) {
+  return trPluriel("Il reste %d bateaux a placer", "Il reste %d bateaux a placer", pNbBateau);
+}
 
 }  // namespace
 
@@ -69,37 +74,39 @@ void afficherChoixPlacement(int pSelection, const Disposition& pDisposition) {
   const Choix& choix = pDisposition.choixPlacement;
   clrscr();
   gotoxy(choix.x, choix.premiereRangee - 2);
-  ecrire("Voulez-vous placer vos bateaux?");
+  ecrire(tr("Voulez-vous placer vos bateaux?"));
   tracerLigneH(choix.x, choix.premiereRangee - 1, choix.largeurRegle);
   gotoxy(choix.x, choix.premiereRangee);
   ecrire(pSelection == 0 ? "->" : "  ");
-  ecrire("Oui, on est jamais mieux servi que par soi-meme!");
+  ecrire(tr("Oui, on est jamais mieux servi que par soi-meme!"));
   gotoxy(choix.x, choix.premiereRangee + 1);
   ecrire(pSelection == 1 ? "->" : "  ");
-  ecrireLigne("Non, je prefere laisser le hasard decider.");
+  ecrireLigne(tr("Non, je prefere laisser le hasard decider."));
 }
 
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition) {
   const Disposition::InfoPlacement& info = pDisposition.infoPlacement;
   textcolor(LIGHTCYAN);
   gotoxy(info.x, info.rangeeCompte);
-  std::string compte = "Il reste " + std::to_string(pNbBateau) + " bateaux a placer";
-  if (compte.size() < LARGEUR_LIGNE_COMPTE) compte.resize(LARGEUR_LIGNE_COMPTE, ' ');
+  std::string compte = ligneCompte(pNbBateau);
+  const int aRemplir = std::max(static_cast<int>(LARGEUR_LIGNE_COMPTE), largeur(ligneCompte(12)));
+  if (largeur(compte) < aRemplir)
+    compte.append(static_cast<std::size_t>(aRemplir - largeur(compte)), ' ');
   ecrireLigne(compte);
   gotoxy(info.x, info.rangeeBateau);
-  ecrire(ETIQUETTE_BATEAU);
+  ecrire(tr(ETIQUETTE_BATEAU));
   ecrire(pNom);
   gotoxy(info.x, info.rangeeTouches);
-  ecrire("Touches:");
+  ecrire(tr("Touches:"));
   gotoxy(info.x, info.rangeeTouches + 1);
-  ecrire("R: Rotation");
+  ecrire(tr("R: Rotation"));
   gotoxy(info.x, info.rangeeTouches + 2);
-  ecrire("Entree: Valider placement");
+  ecrire(tr("Entree: Valider placement"));
 }
 
 void effacerBateauCourant(const Disposition& pDisposition) {
   const Disposition::InfoPlacement& info = pDisposition.infoPlacement;
-  gotoxy(info.x + static_cast<int>(ETIQUETTE_BATEAU.size()), info.rangeeBateau);
+  gotoxy(info.x + largeur(tr(ETIQUETTE_BATEAU)), info.rangeeBateau);
   textcolor(LIGHTCYAN);
   ecrire(std::string(TAILLE_NOM + 1, ' '));
 }
@@ -109,23 +116,23 @@ void effacerBateauCourant(const Disposition& pDisposition) {
 void afficherInfoBateau(const TInfoBateau& pB) {
   afficherCouleur(pB.mCouleur);
   afficherType(pB.mType);
-  ecrire("Nom : ");
+  ecrire(tr("Nom : "));
   ecrireLigne(pB.mNom);
 }
 
 void afficherType(int pI) {
   switch (pI) {
     case remorqueur:
-      ecrire("remorqueur\t");
+      ecrire(std::string(tr("remorqueur")) + "\t");
       break;
     case porteAvion:
-      ecrire("porteAvion\t");
+      ecrire(std::string(tr("porteAvion")) + "\t");
       break;
     case sousMarin:
-      ecrire("sousMarin\t");
+      ecrire(std::string(tr("sousMarin")) + "\t");
       break;
     case cargot:
-      ecrire("cargot\t");
+      ecrire(std::string(tr("cargot")) + "\t");
       break;
     default:
       break;

@@ -32,9 +32,9 @@ void afficherScore(int pScore, int pIdJoueur, int pNbTouche, int pNbTir,
   textcolor(LIGHTCYAN);
   tracerRectangle(x, p.rangeeCadre, p.largeurCadre, p.hauteurCadre);
   // The trailing blank wipes the last digit of a number that has just lost one.
-  ecrireA(xTexte, p.rangeeCadre + 1, "Score: " + std::to_string(pScore) + " ");
-  ecrireA(xTexte, p.rangeeCadre + 2, "Tirs effectues: " + std::to_string(pNbTir) + " ");
-  ecrireA(xTexte, p.rangeeCadre + 3, "Tirs reussi: " + std::to_string(pNbTouche) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 1, trAvec("Score: %d", {std::to_string(pScore)}) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 2, trAvec("Tirs effectues: %d", {std::to_string(pNbTir)}) + " ");
+  ecrireA(xTexte, p.rangeeCadre + 3, trAvec("Tirs reussi: %d", {std::to_string(pNbTouche)}) + " ");
 }
 
 void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore,
@@ -42,7 +42,7 @@ void afficherMeilleurScore(const std::vector<TScore>& pListeScores, int pNbScore
   const Disposition::TableScores& table = pDisposition.scores;
   const int nombre = std::clamp(pNbScore, 0, static_cast<int>(pListeScores.size()));
   ecrireA(table.x, table.y,
-          "Position      Nom             Score   Nombre de tir  Nombre de touche");
+          tr("Position      Nom             Score   Nombre de tir  Nombre de touche"));
   tracerLigneH(table.x, table.y + 1, table.largeur);
   for (int i = 0; i < nombre; ++i) {
     const TScore& s = pListeScores[static_cast<std::size_t>(i)];

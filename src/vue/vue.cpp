@@ -28,10 +28,10 @@ std::string dossierCourant() {
 
 // Ends the program, saying on the way out which file was wanted where, and how to get it there.
 [[noreturn]] void sortirSansTexte(const std::string& pNom, int pStatut) {
-  terminerProgramme(pStatut, "korvane: " + pNom + " introuvable ou illisible dans " +
-                                 dossierCourant() +
-                                 "; lancez le jeu par la commande korvane ou ./scripts/jouer.sh, "
-                                 "qui preparent ses fichiers");
+  terminerProgramme(pStatut, trAvec("korvane: %s introuvable ou illisible dans %s; lancez le jeu "
+                                    "par la commande korvane ou ./scripts/jouer.sh, qui preparent "
+                                    "ses fichiers",
+                                    {pNom, dossierCourant()}));
 }
 
 // Shows a text file from the working directory; false when there is none the player may open.
@@ -47,14 +47,17 @@ bool afficherTexte(const std::string& pNom) {
 
 }  // namespace
 
+// The long texts are files: a language's catalogue names its own file for each (the launcher
+// copies them into the data folder beside the described ones).
 void afficherStartScreen() {
   clrscr();
-  afficherTexte("startScreen.txt");
+  afficherTexte(tr("startScreen.txt"));
 }
 
 void afficherRegles() {
   clrscr();
-  if (!afficherTexte("regles.txt")) sortirSansTexte("regles.txt", STATUT_REGLES_ABSENTES);
+  const std::string regles = tr("regles.txt");
+  if (!afficherTexte(regles)) sortirSansTexte(regles, STATUT_REGLES_ABSENTES);
 }
 
 char glypheDuTir(int pMarque, const Reglages& pReglages) {
@@ -94,24 +97,24 @@ void afficherNom(std::string_view pNom, int pIdJoueur, const Disposition& pDispo
 void afficherTouchesJeu(const Disposition& pDisposition) {
   gotoxy(pDisposition.touches.x, pDisposition.touches.y);
   textcolor(LIGHTCYAN);
-  ecrire("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter");
+  ecrire(tr("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter"));
 }
 
 // --- The name prompt and the settings listing ---
 
 std::string saisirPseudo() {
-  ecrire("\nSaisir votre pseudo:");
+  ecrire(std::string("\n") + tr("Saisir votre pseudo:"));
   return couperNom(saisirMot());
 }
 
 // The player's fleet, then the computer's, one line a ship, with nothing between them.
 void afficherParam(const Tparam& pParam) {
-  ecrireLigne("Nombre d'instances " + std::to_string(getNBInstances(pParam)));
+  ecrireLigne(trAvec("Nombre d'instances %d", {std::to_string(getNBInstances(pParam))}));
   for (const TJoueur* joueur : {pParam.joueur1.get(), pParam.joueur2.get()}) {
     for (const TInfoBateau& bateau : joueur->mBateauxDuJoueur) afficherInfoBateau(bateau);
   }
 }
 
 void afficherCouleur(int pI) {
-  ecrire("Couleur : " + getNom(getCouleurFromNum(pI)) + "\t");
+  ecrire(tr("Couleur : ") + nomCouleur(pI) + "\t");
 }
