@@ -11,7 +11,9 @@ struct CapacitesTerminal {
   bool repete = false;
 };
 
-// Both false when TERM is unset or has no entry. Never prints and never ends the program.
+// Both false when TERM is unset or has no entry. Both true inside tmux (TMUX set, and TERM one
+// of the names tmux gives its panes), whose entries declare neither though tmux does both. Never
+// prints and never ends the program.
 CapacitesTerminal capacitesTerminal();
 
 }  // namespace plateforme
