@@ -50,7 +50,7 @@ void BM_PartieAutomatique(benchmark::State& pEtat) {
     flottesAuHasard(param, n, graine);
     TerminalScripte t = tirsAleatoires(graine++);
     pEtat.ResumeTiming();
-    executer(t, [&] { jouer(param, 0); });
+    executer(t, [&] { jouer(param, 0, REGLAGES_DECRITS); });
     codes += t.codesLus();
   }
   pEtat.counters["touches_par_partie"] = codes / static_cast<double>(pEtat.iterations());
@@ -92,7 +92,7 @@ void BM_TourDeBoucle(benchmark::State& pEtat) {
     TerminalScripte t{script};
     std::srand(2);  // the human begins
     pEtat.ResumeTiming();
-    executer(t, [&] { jouer(param, 0); });
+    executer(t, [&] { jouer(param, 0, REGLAGES_DECRITS); });
   }
   pEtat.SetItemsProcessed(pEtat.iterations() * TOURS);
   pEtat.counters["us_par_tour"] = benchmark::Counter(

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <regex>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "modele/random.hpp"
 #include "support/dossierTemporaire.hpp"
 #include "support/emulateurTerminal.hpp"
+#include "support/environnement.hpp"
 #include "support/joueurAutomatique.hpp"
 #include "support/terminalScripte.hpp"
 
@@ -147,26 +146,6 @@ TEST(RenduNaif, RepeintChaqueCelluleAChaqueTrame) {
 // --- What the terminal can do, from its terminfo entry ---
 
 namespace {
-
-// Sets (or, null, unsets) an environment variable for the life of the object.
-class Environnement {
- public:
-  Environnement(const char* pNom, const char* pValeur) : nom_(pNom) {
-    const char* avant = std::getenv(pNom);
-    if (avant != nullptr) avant_ = avant;
-    definir(pValeur);
-  }
-  ~Environnement() { definir(avant_ ? avant_->c_str() : nullptr); }
-  Environnement(const Environnement&) = delete;
-  Environnement& operator=(const Environnement&) = delete;
-
- private:
-  void definir(const char* pValeur) const {
-    pValeur != nullptr ? setenv(nom_, pValeur, 1) : unsetenv(nom_);
-  }
-  const char* nom_;
-  std::optional<std::string> avant_;
-};
 
 constexpr const char* TMUX = "/tmp/tmux-0/default,1234,0";
 
