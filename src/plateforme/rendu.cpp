@@ -140,7 +140,13 @@ int Rendu::attributDuBlanc(const Ecran& pEcran, int x, int y) const {
     }
     break;
   }
-  return terminalAttribut_ >= 0 ? (terminalAttribut_ & 0x0F) | fond(voulu) : voulu;
+  if (terminalAttribut_ < 0) return voulu;
+  const int sousLeMeme = (terminalAttribut_ & 0x0F) | fond(voulu);
+  // Without colour every change is a reset: bold, which a blank does not show, would cost more.
+  if (sansCouleur_ && styleSansCouleur(sousLeMeme) != styleSansCouleur(terminalAttribut_)) {
+    return voulu & ~0x08;
+  }
+  return sousLeMeme;
 }
 
 Cellule Rendu::poserCellule(std::string& pSortie, const Ecran& pEcran, int x, int y) {
