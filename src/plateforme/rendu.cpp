@@ -107,9 +107,13 @@ int coutAvance(int n) {
 }  // namespace
 
 bool Rendu::montreBien(const Cellule& pMontree, const Cellule& pVoulue, std::size_t i) const {
-  if (pMontree == pVoulue) return true;
-  if (i == indiceCurseur_ || pVoulue.caractere != U' ') return false;
-  return estBlanc(pMontree.caractere) && fond(pMontree.attribut) == fond(pVoulue.attribut);
+  // A blank is compared by its background alone, but under the visible cursor.
+  const bool parLeFond = pVoulue.caractere == U' ' && i != indiceCurseur_;
+  if (pMontree.caractere == pVoulue.caractere) {
+    return ((pMontree.attribut ^ pVoulue.attribut) & (parLeFond ? 0xF0 : 0xFF)) == 0;
+  }
+  return parLeFond && pMontree.caractere == BLANC_EFFACE &&
+         fond(pMontree.attribut) == fond(pVoulue.attribut);
 }
 
 bool Rendu::aChanger(const Ecran& pEcran, int x, int y) const {
@@ -333,17 +337,21 @@ void Rendu::repeindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecra
   const auto plusCommun = std::max_element(blancsAffiches_.begin(), blancsAffiches_.end());
   const std::size_t restantes = static_cast<std::size_t>(LARGEUR * HAUTEUR - *plusCommun);
   if (pSortie.size() <= restantes + EFFACER_ECRAN.size()) return;
-  Rendu essai = *this;
-  essai.remettre(pAvant);
+  const auto afficheApresDiff = affiche_;
+  const auto blancsApresDiff = blancsAffiches_;
+  const EtatTerminal etatApresDiff = etatTerminal();
+  remettre(pAvant);
   const int fondCommun = static_cast<int>(plusCommun - blancsAffiches_.begin()) << 4;
   std::string apresEffacement;
-  essai.effacerEcran(
-      apresEffacement,
-      (pAvant.attribut >= 0 ? pAvant.attribut & 0x0F : ATTRIBUT_INITIAL) | fondCommun);
-  essai.peindre(apresEffacement, pEcran);
+  effacerEcran(apresEffacement,
+               (pAvant.attribut >= 0 ? pAvant.attribut & 0x0F : ATTRIBUT_INITIAL) | fondCommun);
+  peindre(apresEffacement, pEcran);
   if (apresEffacement.size() < pSortie.size()) {
-    *this = essai;
     pSortie = std::move(apresEffacement);
+  } else {
+    affiche_ = afficheApresDiff;
+    blancsAffiches_ = blancsApresDiff;
+    remettre(etatApresDiff);
   }
 }
 
