@@ -185,7 +185,8 @@ void Rendu::remettre(const EtatTerminal& pEtat) {
 void Rendu::rapprocher(std::string& pSortie, const Ecran& pEcran, int x, int y) {
   // Rewrite a short run of unchanged cells rather than jump over it, when they still show what
   // the screen wants in the colours in force.
-  if (y == terminalY_ && x > terminalX_ && x - terminalX_ <= ECART_REECRIT_MAX) {
+  if (y == terminalY_ && x > terminalX_ && x - terminalX_ <= ECART_REECRIT_MAX &&
+      terminalAttribut_ >= 0) {
     bool possible = true;
     for (int g = terminalX_; g < x && possible; ++g) {
       const char32_t c = affiche_[indice(g, y)].caractere;
