@@ -82,14 +82,6 @@ void Rendu::changerAttribut(std::string& pSortie, int pAttribut) {
 
 namespace {
 
-// An erased cell: a blank whose background is known and whose foreground is whatever the terminal
-// gives erased cells. Outside Unicode, so no cell of the screen is ever one.
-constexpr char32_t BLANC_EFFACE = 0x110000;
-
-bool estBlanc(char32_t pCaractere) {
-  return pCaractere == U' ' || pCaractere == BLANC_EFFACE;
-}
-
 int fond(int pAttribut) {
   return pAttribut & 0xF0;
 }
@@ -106,28 +98,51 @@ int coutAvance(int n) {
 
 }  // namespace
 
-bool Rendu::montreBien(const Cellule& pMontree, const Cellule& pVoulue, std::size_t i) const {
+bool Rendu::montrerait(const Cellule& pEcrite, const Cellule& pVoulue, std::size_t i) const {
+  if (pEcrite == pVoulue) return true;
   // A blank is compared by its background alone, but under the visible cursor.
-  const bool parLeFond = pVoulue.caractere == U' ' && i != indiceCurseur_;
-  if (pMontree.caractere == pVoulue.caractere) {
-    return ((pMontree.attribut ^ pVoulue.attribut) & (parLeFond ? 0xF0 : 0xFF)) == 0;
-  }
-  return parLeFond && pMontree.caractere == BLANC_EFFACE &&
-         fond(pMontree.attribut) == fond(pVoulue.attribut);
+  return pVoulue.caractere == U' ' && pEcrite.caractere == U' ' && i != indiceCurseur_ &&
+         fond(pEcrite.attribut) == fond(pVoulue.attribut);
 }
 
 bool Rendu::aChanger(const Ecran& pEcran, int x, int y) const {
+  if (!connu_) return true;
   const std::size_t i = indice(x, y);
-  return !connu_ || !montreBien(affiche_[i], pEcran.cellule(x, y), i);
+  const Cellule& montree = affiche_[i];
+  const Cellule& voulue = pEcran.cellule(x, y);
+  if (montree == voulue) return i == indiceCurseur_ && !exact_[i];
+  return !montrerait(montree, voulue, i);
 }
 
-void Rendu::montrer(std::size_t i, const Cellule& pCellule) {
+void Rendu::montrer(std::size_t i, const Cellule& pCellule, bool pExacte) {
   Cellule& montree = affiche_[i];
-  if (estBlanc(montree.caractere))
-    --blancsAffiches_[static_cast<std::size_t>(montree.attribut >> 4)];
-  if (estBlanc(pCellule.caractere))
-    ++blancsAffiches_[static_cast<std::size_t>(pCellule.attribut >> 4)];
+  // The count of blanks changes only when a blank comes or goes or changes its background.
+  const std::size_t avant = montree.caractere == U' ' ? montree.attribut >> 4 : AUCUN_FOND;
+  const std::size_t apres = pCellule.caractere == U' ' ? pCellule.attribut >> 4 : AUCUN_FOND;
+  if (avant != apres) {
+    --blancsAffiches_[avant];
+    ++blancsAffiches_[apres];
+  }
   montree = pCellule;
+  exact_[i] = pExacte;
+}
+
+int Rendu::prochaineAChanger(const Ecran& pEcran, int x, int y) {
+  if (!connu_) return x;
+  for (std::size_t i = indice(x, y); x <= LARGEUR; ++x, ++i) {
+    Cellule& montree = affiche_[i];
+    const Cellule& voulue = pEcran.cellule(x, y);
+    if (montree == voulue) {
+      if (i == indiceCurseur_ && !exact_[i]) return x;
+    } else if (montrerait(montree, voulue, i)) {
+      // The same look: only the foreground of a blank differs, and with it the exactness.
+      montree = voulue;
+      exact_[i] = false;
+    } else {
+      return x;
+    }
+  }
+  return x;
 }
 
 int Rendu::attributDuBlanc(const Ecran& pEcran, int x, int y) const {
@@ -156,11 +171,11 @@ int Rendu::attributDuBlanc(const Ecran& pEcran, int x, int y) const {
 Cellule Rendu::poserCellule(std::string& pSortie, const Ecran& pEcran, int x, int y) {
   const Cellule& voulue = pEcran.cellule(x, y);
   allerA(pSortie, x, y);
-  changerAttribut(pSortie,
-                  voulue.caractere == U' ' ? attributDuBlanc(pEcran, x, y) : voulue.attribut);
+  const bool libre = voulue.caractere == U' ' && voulue.attribut != terminalAttribut_;
+  changerAttribut(pSortie, libre ? attributDuBlanc(pEcran, x, y) : voulue.attribut);
   ajouterUtf8(pSortie, voulue.caractere);
   const Cellule ecrite{voulue.caractere, static_cast<std::uint8_t>(terminalAttribut_)};
-  montrer(indice(x, y), ecrite);
+  montrer(indice(x, y), voulue, ecrite == voulue);
   // After the last column the terminal holds its cursor in a pending wrap: trust it no more.
   if (++terminalX_ > LARGEUR) terminalX_ = terminalY_ = 0;
   return ecrite;
@@ -189,17 +204,15 @@ void Rendu::rapprocher(std::string& pSortie, const Ecran& pEcran, int x, int y) 
       terminalAttribut_ >= 0) {
     bool possible = true;
     for (int g = terminalX_; g < x && possible; ++g) {
-      const char32_t c = affiche_[indice(g, y)].caractere;
-      const Cellule reecrite{estBlanc(c) ? U' ' : c, static_cast<std::uint8_t>(terminalAttribut_)};
-      possible = montreBien(reecrite, pEcran.cellule(g, y), indice(g, y));
+      const Cellule reecrite{affiche_[indice(g, y)].caractere,
+                             static_cast<std::uint8_t>(terminalAttribut_)};
+      possible = montrerait(reecrite, pEcran.cellule(g, y), indice(g, y));
     }
     if (possible) {
       for (int g = terminalX_; g < x; ++g) {
-        const char32_t c = affiche_[indice(g, y)].caractere;
-        const Cellule reecrite{estBlanc(c) ? U' ' : c,
-                               static_cast<std::uint8_t>(terminalAttribut_)};
-        ajouterUtf8(pSortie, reecrite.caractere);
-        montrer(indice(g, y), reecrite);
+        const Cellule& voulue = pEcran.cellule(g, y);
+        ajouterUtf8(pSortie, voulue.caractere);
+        montrer(indice(g, y), voulue, voulue.attribut == terminalAttribut_);
       }
       terminalX_ = x;
     }
@@ -249,8 +262,8 @@ int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int
   changerAttribut(pSortie, attributDuBlanc(pEcran, x, y));
   const int efface = fin == LARGEUR ? LARGEUR : dernier;
   pSortie += fin == LARGEUR ? std::string(EFFACER_FIN_LIGNE) : "\x1b[" + std::to_string(n) + "X";
-  const Cellule blanc{BLANC_EFFACE, static_cast<std::uint8_t>(terminalAttribut_)};
-  for (int g = x; g <= efface; ++g) montrer(indice(g, y), blanc);
+  // Erased cells take a foreground that differs between terminals: none is exact.
+  for (int g = x; g <= efface; ++g) montrer(indice(g, y), pEcran.cellule(g, y), false);
   return efface + 1;
 }
 
@@ -260,7 +273,7 @@ int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, 
   // The run may go over unchanged cells that look the same, which costs less than a move, up to
   // the last changed one.
   int fin = x;
-  for (int g = x + 1; g <= pFin && montreBien(ecrite, pEcran.cellule(g, y), indice(g, y)); ++g) {
+  for (int g = x + 1; g <= pFin && montrerait(ecrite, pEcran.cellule(g, y), indice(g, y)); ++g) {
     if (aChanger(pEcran, g, y)) fin = g;
   }
   const int fois = fin - x;
@@ -269,7 +282,10 @@ int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, 
   ajouterUtf8(caractere, ecrite.caractere);
   if (repetition.size() >= static_cast<std::size_t>(fois) * caractere.size()) return x + 1;
   pSortie += repetition;
-  for (int g = x + 1; g <= fin; ++g) montrer(indice(g, y), ecrite);
+  for (int g = x + 1; g <= fin; ++g) {
+    const Cellule& voulue = pEcran.cellule(g, y);
+    montrer(indice(g, y), voulue, voulue == ecrite);
+  }
   // As when written one by one: after the last column the cursor waits to wrap.
   terminalX_ = fin + 1;
   if (terminalX_ > LARGEUR) terminalX_ = terminalY_ = 0;
@@ -278,16 +294,15 @@ int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, 
 
 void Rendu::peindre(std::string& pSortie, const Ecran& pEcran) {
   for (int y = 1; y <= HAUTEUR; ++y) {
-    for (int x = 1; x <= LARGEUR;) {
-      if (!aChanger(pEcran, x, y)) {
-        ++x;
-      } else if (capacites_.effaceEnCouleur && pEcran.cellule(x, y).caractere == U' ' &&
-                 indice(x, y) != indiceCurseur_) {
+    for (int x = prochaineAChanger(pEcran, 1, y); x <= LARGEUR;) {
+      if (capacites_.effaceEnCouleur && pEcran.cellule(x, y).caractere == U' ' &&
+          indice(x, y) != indiceCurseur_) {
         x = effacerOuEcrire(pSortie, pEcran, x, y);
       } else {
         rapprocher(pSortie, pEcran, x, y);
         x = ecrireSuite(pSortie, pEcran, x, y, LARGEUR);
       }
+      x = prochaineAChanger(pEcran, x, y);
     }
   }
   connu_ = true;
@@ -296,8 +311,9 @@ void Rendu::peindre(std::string& pSortie, const Ecran& pEcran) {
 void Rendu::effacerEcran(std::string& pSortie, int pAttribut) {
   changerAttribut(pSortie, pAttribut);
   pSortie += EFFACER_ECRAN;
-  affiche_.fill(Cellule{BLANC_EFFACE, static_cast<std::uint8_t>(pAttribut)});
-  blancsAffiches_.fill(0);
+  affiche_.fill(Cellule{U' ', static_cast<std::uint8_t>(pAttribut)});
+  exact_.fill(false);       // erased cells take a foreground that differs between terminals
+  blancsAffiches_.fill(0);  // nothing but blanks
   blancsAffiches_[static_cast<std::size_t>(pAttribut >> 4)] = LARGEUR * HAUTEUR;
   connu_ = true;
   // Some terminals home the cursor on erase-display: trust its position no more.
@@ -335,10 +351,12 @@ void Rendu::repeindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecra
   // The diff has just been drawn, so the blanks shown are the screen's. After an erase every cell
   // but the blanks of the commonest background costs a byte at least: no trial when the diff
   // cost less than that.
-  const auto plusCommun = std::max_element(blancsAffiches_.begin(), blancsAffiches_.end());
+  const auto plusCommun =
+      std::max_element(blancsAffiches_.begin(), blancsAffiches_.begin() + AUCUN_FOND);
   const std::size_t restantes = static_cast<std::size_t>(LARGEUR * HAUTEUR - *plusCommun);
   if (pSortie.size() <= restantes + EFFACER_ECRAN.size()) return;
   const auto afficheApresDiff = affiche_;
+  const auto exactApresDiff = exact_;
   const auto blancsApresDiff = blancsAffiches_;
   const EtatTerminal etatApresDiff = etatTerminal();
   remettre(pAvant);
@@ -351,6 +369,7 @@ void Rendu::repeindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecra
     pSortie = std::move(apresEffacement);
   } else {
     affiche_ = afficheApresDiff;
+    exact_ = exactApresDiff;
     blancsAffiches_ = blancsApresDiff;
     remettre(etatApresDiff);
   }

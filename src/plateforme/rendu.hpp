@@ -48,11 +48,14 @@ class Rendu {
   EtatTerminal etatTerminal() const { return {terminalX_, terminalY_, terminalAttribut_}; }
   void remettre(const EtatTerminal& pEtat);
 
-  // Whether the terminal, showing pMontree at index i, shows the cell the screen wants there.
-  bool montreBien(const Cellule& pMontree, const Cellule& pVoulue, std::size_t i) const;
+  // Whether a cell written as pEcrite shows the screen's pVoulue at index i.
+  bool montrerait(const Cellule& pEcrite, const Cellule& pVoulue, std::size_t i) const;
   bool aChanger(const Ecran& pEcran, int x, int y) const;
-  // Records what the terminal shows at index i, keeping the count of blanks by background.
-  void montrer(std::size_t i, const Cellule& pCellule);
+  // Records that the terminal shows the screen's cell at index i, in its exact colours or not.
+  void montrer(std::size_t i, const Cellule& pCellule, bool pExacte);
+  // The first column from x on row y that the terminal does not show yet, LARGEUR + 1 if none;
+  // the cells passed over that only look the same are recorded as the screen's.
+  int prochaineAChanger(const Ecran& pEcran, int x, int y);
   void peindre(std::string& pSortie, const Ecran& pEcran);
   // Writes the changed cell at x and, when the terminal repeats characters and that is shorter,
   // the run of cells that look the same after it, up to column pFin; gives the next column.
@@ -77,9 +80,14 @@ class Rendu {
 
   static constexpr std::size_t SANS_CURSEUR = LARGEUR * HAUTEUR;
 
+  // What the terminal shows, as the screen's cells it looks like; exact_: in their very colours
+  // (a blank written under another foreground, or erased, looks the same without them).
   std::array<Cellule, LARGEUR * HAUTEUR> affiche_{};
-  // Blanks in affiche_ by background: at start every cell is a blank on black.
-  std::array<int, 16> blancsAffiches_{LARGEUR * HAUTEUR};
+  std::array<bool, LARGEUR * HAUTEUR> exact_{};
+  // Blanks in affiche_ by background, then the other cells: at start every cell is a blank on
+  // black.
+  static constexpr std::size_t AUCUN_FOND = 16;
+  std::array<int, AUCUN_FOND + 1> blancsAffiches_{LARGEUR * HAUTEUR};
   CapacitesTerminal capacites_;
   bool sansCouleur_ = false;
   bool connu_ = false;
