@@ -81,10 +81,11 @@ void afficherChoixPlacement(int pSelection, const Disposition& pDisposition) {
 }  // namespace
 
 // Drawn in whatever colour is current. Gives true when the player leaves placement to chance.
-bool estAlea(const Disposition& pDisposition) {
-  return choisirLigne(0, 1, pDisposition.choixPlacement.premiereRangee, 0, [&](int pSelection) {
-           afficherChoixPlacement(pSelection, pDisposition);
-         }) == 1;
+bool estAlea(const Reglages& pReglages) {
+  return choisirLigne(0, 1, disposition(pReglages).choixPlacement.premiereRangee, 0,
+                      [&](int pSelection) {
+                        afficherChoixPlacement(pSelection, disposition(pReglages));
+                      }) == 1;
 }
 
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition) {

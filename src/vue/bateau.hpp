@@ -8,7 +8,7 @@
 #include "vue/disposition.hpp"
 
 void afficherBateau(const TInfoBateau& pBateau, const Grille& pGrille, const Reglages& pReglages);
-bool estAlea(const Disposition& pDisposition);
+bool estAlea(const Reglages& pReglages);
 void afficherInfoPlacement(int pNbBateau, std::string_view pNom, const Disposition& pDisposition);
 // Blanks the name of the ship being placed, so that a shorter one does not show the end of it.
 void effacerBateauCourant(const Disposition& pDisposition);
