@@ -133,7 +133,10 @@ int programmePrincipal(const Reglages& pReglages) {
   initRandom(pReglages.graine);
   initConsoleJeu();
   afficherStartScreen();
-  lireTouche();
+  {
+    const Redessin redessin(afficherStartScreen);
+    lireTouche();
+  }
   while (etat.continuer == 1) {
     etat.choixMenu = choisirLigne(
         NOUVELLE_PARTIE, QUITTER, disposition(pReglages).menu.premiereRangee, etat.choixMenu,

@@ -62,15 +62,16 @@ std::string lireRegles() {
 
 // The rows of a text in the compact window: its lines, each longer one cut in rows of 80 bytes
 // (the texts are ASCII).
-std::vector<std::string> rangeesDuTexte(const std::string& pTexte) {
+std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
+                                        std::size_t pLargeur = plateforme::LARGEUR_COMPACTE) {
   std::vector<std::string> rangees;
   std::size_t debut = 0;
   while (debut < pTexte.size()) {
     std::size_t fin = pTexte.find('\n', debut);
     if (fin == std::string::npos) fin = pTexte.size();
     const std::string ligne = pTexte.substr(debut, fin - debut);
-    for (std::size_t i = 0; i == 0 || i < ligne.size(); i += plateforme::LARGEUR_COMPACTE) {
-      rangees.push_back(ligne.substr(i, plateforme::LARGEUR_COMPACTE));
+    for (std::size_t i = 0; i == 0 || i < ligne.size(); i += pLargeur) {
+      rangees.push_back(ligne.substr(i, pLargeur));
     }
     debut = fin + 1;
   }
@@ -114,9 +115,34 @@ std::optional<int> defiler(int pPremiere, int pNombre) {
 
 }  // namespace
 
+// In the compact window the runs of blank lines shrink to one and the margin common to every
+// line goes, as far as needed, so that the text fits; what is still too large is cut.
 void afficherStartScreen() {
   clrscr();
-  afficherTexte("startScreen.txt");
+  if (!consoleCompacte()) {
+    afficherTexte("startScreen.txt");
+    return;
+  }
+  const auto texte = lireTexte("startScreen.txt");
+  if (!texte) return;
+  std::vector<std::string> lignes;
+  std::size_t marge = std::string::npos;
+  std::size_t largeur = 0;
+  for (const std::string& ligne : rangeesDuTexte(*texte, std::string::npos)) {
+    const std::size_t debut = ligne.find_first_not_of(' ');
+    if (debut == std::string::npos && !lignes.empty() && lignes.back().empty()) continue;
+    lignes.push_back(debut == std::string::npos ? std::string{} : ligne);
+    if (debut != std::string::npos) marge = std::min(marge, debut);
+    largeur = std::max(largeur, ligne.size());
+  }
+  const auto largeurMax = static_cast<std::size_t>(plateforme::LARGEUR_COMPACTE);
+  const std::size_t retrait = largeur > largeurMax ? std::min(marge, largeur - largeurMax) : 0;
+  const int nombre = std::min(static_cast<int>(lignes.size()), plateforme::HAUTEUR_COMPACTE);
+  for (int i = 0; i < nombre; ++i) {
+    const std::string& ligne = lignes[static_cast<std::size_t>(i)];
+    gotoxy(1, i + 1);
+    if (ligne.size() > retrait) ecrire(ligne.substr(retrait, largeurMax));
+  }
 }
 
 void afficherRegles() {

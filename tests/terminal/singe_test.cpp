@@ -31,7 +31,7 @@ struct Taille {
   int lignes;
 };
 constexpr Taille TAILLES[] = {{80, 24},  {100, 40}, {109, 45}, {110, 44},
-                              {110, 45}, {110, 45}, {120, 50}, {140, 60}};
+                              {110, 45}, {110, 45}, {120, 50}, {140, 60}, {79, 23}};
 
 class SingeReel {
  public:
