@@ -289,7 +289,7 @@ void ecrireUsage(std::ostream& pFlux, std::span<const DescriptionOption> pTable)
   constexpr std::size_t COLONNE_AIDE = 28;
   pFlux << "Usage: " << NOM << " [OPTION]...\n"
         << "Play KORVANE, a game of hidden fleets against the computer, in a terminal of at\n"
-        << "least 110 columns by 45 rows.\n\nOptions:\n";
+        << "least 80 columns by 24 rows (the full layout from 110 x 45).\n\nOptions:\n";
   for (const DescriptionOption& o : pTable) {
     std::string gauche = o.nomCourt != '\0' ? std::string("  -") + o.nomCourt + ", " : "      ";
     gauche += std::string("--") + o.nomLong;
