@@ -14,6 +14,7 @@ struct Reglages {
   bool garderCurseur = false;  // the aiming cursor stays on the last cell fired at
   bool sansCouleur = false;    // NO_COLOR: no colour sent, glyphs and reverse video instead
   bool vi = false;             // h, j, k, l as the arrows wherever a single key is read
+  bool compact = false;        // the 80 x 24 layout at any window size
   NiveauOrdinateur niveau = NiveauOrdinateur::hasard;
   // The seed of the run's random sequence, for tests and benchmarks; the clock when empty.
   std::optional<unsigned> graine{};
