@@ -1,6 +1,6 @@
 // The real binary in a pseudo-terminal of 110 x 45, on the path a player takes: the bytes that
 // come back for each step, with a TERM whose terminal erases in the background colour (bce) and
-// with one whose terminal does not.
+// with one whose terminal does not, that one also as inside tmux (TMUX set), which does.
 
 #include <benchmark/benchmark.h>
 #include <poll.h>
@@ -26,13 +26,15 @@ constexpr int PREMIER_OCTET_MS = 3000;
 
 class SessionPty {
  public:
-  SessionPty(const char* pTerm, const char* pBinaire) {
+  SessionPty(const char* pTerm, const char* pTmux, const char* pBinaire) {
     winsize taille{};
     taille.ws_row = 45;
     taille.ws_col = 110;
     pid_ = forkpty(&maitre_, nullptr, nullptr, &taille);
     if (pid_ == 0) {
       setenv("TERM", pTerm, 1);
+      unsetenv("STY");
+      pTmux != nullptr ? setenv("TMUX", pTmux, 1) : unsetenv("TMUX");
       execl(pBinaire, pBinaire, static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -83,7 +85,8 @@ class SessionPty {
   pid_t pid_ = -1;
 };
 
-void BM_BinaireReel(benchmark::State& pEtat, const char* pTerm) {
+// pTmux: the value of TMUX, or null for none.
+void BM_BinaireReel(benchmark::State& pEtat, const char* pTerm, const char* pTmux) {
   const char* binaire = std::getenv("KORVANE_BENCH_BINAIRE");  // to measure another build
   if (binaire == nullptr) binaire = KORVANE_BINAIRE;
   DossierTemporaire dossier;
@@ -93,7 +96,7 @@ void BM_BinaireReel(benchmark::State& pEtat, const char* pTerm) {
   }
   dossier.ecrireFichier("meilleurs.dat", "");
   for (auto _ : pEtat) {
-    SessionPty jeu(pTerm, binaire);
+    SessionPty jeu(pTerm, pTmux, binaire);
     if (!jeu.ouverte()) {
       pEtat.SkipWithError("forkpty");
       return;
@@ -107,11 +110,16 @@ void BM_BinaireReel(benchmark::State& pEtat, const char* pTerm) {
     pEtat.counters["8_apres_redimensionnement"] = static_cast<double>(jeu.octetsDesTrames());
   }
 }
-BENCHMARK_CAPTURE(BM_BinaireReel, avec_bce_xterm_256color, "xterm-256color")
+BENCHMARK_CAPTURE(BM_BinaireReel, avec_bce_xterm_256color, "xterm-256color", nullptr)
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(BM_BinaireReel, sans_bce_tmux_256color, "tmux-256color")
+BENCHMARK_CAPTURE(BM_BinaireReel, sans_bce_tmux_256color, "tmux-256color", nullptr)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_BinaireReel, dans_tmux_tmux_256color, "tmux-256color",
+                  "/tmp/tmux-0/default,1,0")
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);

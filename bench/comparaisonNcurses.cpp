@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -43,12 +44,12 @@ void dessiner(const plateforme::Ecran& pEcran) {
 }  // namespace
 
 std::vector<std::size_t> octetsNcurses(const std::vector<plateforme::Ecran>& pVues,
-                                       bool pRepeindre) {
+                                       const char* pTerm, bool pRepeindre) {
   Fichier sortie(std::tmpfile());
   Fichier entree(std::fopen("/dev/null", "r"));
   if (!sortie || !entree) throw std::runtime_error("ncurses: no file");
-  SCREEN* ecran = newterm("xterm-256color", sortie.get(), entree.get());
-  if (ecran == nullptr) throw std::runtime_error("ncurses: no xterm-256color");
+  SCREEN* ecran = newterm(pTerm, sortie.get(), entree.get());
+  if (ecran == nullptr) throw std::runtime_error(std::string("ncurses: no entry for ") + pTerm);
   set_term(ecran);
   resizeterm(plateforme::HAUTEUR, plateforme::LARGEUR);
   start_color();

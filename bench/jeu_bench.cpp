@@ -2,6 +2,7 @@
 // to its first frame.
 
 #include <benchmark/benchmark.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -106,41 +107,43 @@ BENCHMARK(BM_TourDeBoucle)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
-// Start of the real binary until its first frame (the start screen) is complete.
+// Start of the real binary, in a pseudo-terminal of 110 x 45, until its first frame (the start
+// screen) is complete.
 void BM_DemarrageJusquALaPremiereTrame(benchmark::State& pEtat) {
   for (auto _ : pEtat) {
-    int entree[2];
-    int sortie[2];
-    if (pipe(entree) != 0 || pipe(sortie) != 0) {
-      pEtat.SkipWithError("pipe");
-      return;
-    }
+    winsize taille{};
+    taille.ws_row = 45;
+    taille.ws_col = 110;
+    int maitre = -1;
     const auto debut = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
+    const pid_t pid = forkpty(&maitre, nullptr, nullptr, &taille);
     if (pid == 0) {
-      dup2(entree[0], STDIN_FILENO);
-      dup2(sortie[1], STDOUT_FILENO);
-      close(entree[1]);
-      close(sortie[0]);
+      setenv("TERM", "xterm-256color", 1);
       execl(KORVANE_BINAIRE, KORVANE_BINAIRE, static_cast<char*>(nullptr));
       _exit(127);
     }
-    close(entree[0]);
-    close(sortie[1]);
+    if (pid < 0) {
+      pEtat.SkipWithError("forkpty");
+      return;
+    }
     std::string recu;
     char tampon[65536];
     ssize_t n = 0;
     while (recu.find("\x1b[?2026l") == std::string::npos &&
-           (n = read(sortie[0], tampon, sizeof tampon)) > 0) {
+           (n = read(maitre, tampon, sizeof tampon)) > 0) {
       recu.append(tampon, static_cast<std::size_t>(n));
     }
     const auto fin = std::chrono::steady_clock::now();
     pEtat.SetIterationTime(std::chrono::duration<double>(fin - debut).count());
-    close(entree[1]);  // end of input: the game ends with status 4
-    while (read(sortie[0], tampon, sizeof tampon) > 0) {
+    kill(pid, SIGTERM);
+    while (read(maitre, tampon, sizeof tampon) > 0) {
     }
-    close(sortie[0]);
+    close(maitre);
     waitpid(pid, nullptr, 0);
+    if (recu.find("\x1b[?2026l") == std::string::npos) {
+      pEtat.SkipWithError("the game ended before its first frame");
+      return;
+    }
   }
 }
 BENCHMARK(BM_DemarrageJusquALaPremiereTrame)

@@ -4,6 +4,21 @@
 set -eu
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
+# The checks' own tools beyond the build's (the linters, the package's lint, the catalogues'
+# compiler): installed with apt when missing, where this runs as root; otherwise their checks
+# are skipped, and say so.
+manquants=""
+command -v clang-tidy >/dev/null 2>&1 || manquants="$manquants clang-tidy"
+command -v lintian >/dev/null 2>&1 || manquants="$manquants lintian"
+command -v msgfmt >/dev/null 2>&1 || manquants="$manquants gettext"
+if [ -n "$manquants" ] && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
+  echo "== installing$manquants"
+  # shellcheck disable=SC2086 # one word a package
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $manquants ||
+    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+      --no-install-recommends $manquants; } ||
+    echo "could not install$manquants: their checks are skipped" >&2
+fi
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 

@@ -71,6 +71,8 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
      RoleOption::reglage, activer<&Reglages::garderCurseur>, true},
     {"vi", '\0', nullptr, "h, j, k, l as Left, Down, Up, Right (not in typed answers)",
      RoleOption::reglage, activer<&Reglages::vi>, true},
+    {"compact", '\0', nullptr, "the 80 x 24 layout at any size (the one used below 110 x 45)",
+     RoleOption::reglage, activer<&Reglages::compact>},
     {"moderne", '\0', nullptr, "all of", RoleOption::moderne},
     {"ordinateur", '\0', "NIVEAU", "computer level: hasard (default), chasseur, expert",
      RoleOption::reglage, niveau},
@@ -304,7 +306,7 @@ void ecrireUsage(std::ostream& pFlux, std::span<const DescriptionOption> pTable)
   constexpr std::size_t COLONNE_AIDE = 28;
   pFlux << "Usage: " << NOM << " [OPTION]...\n"
         << "Play KORVANE, a game of hidden fleets against the computer, in a terminal of at\n"
-        << "least 110 columns by 45 rows.\n\nOptions:\n";
+        << "least 80 columns by 24 rows (the full layout from 110 x 45).\n\nOptions:\n";
   for (const DescriptionOption& o : pTable) {
     std::string gauche = o.nomCourt != '\0' ? std::string("  -") + o.nomCourt + ", " : "      ";
     gauche += std::string("--") + o.nomLong;

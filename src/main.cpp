@@ -24,6 +24,7 @@ int jouerDansLeTerminal(const Reglages& pReglages, std::string& pMessage) try {
   if (pReglages.sansCouleur) options |= plateforme::OPTION_SANS_COULEUR;
   if (pReglages.souris) options |= plateforme::OPTION_SOURIS;
   if (pReglages.vi) options |= plateforme::OPTION_VI;
+  if (pReglages.compact) options |= plateforme::OPTION_COMPACT;
   plateforme::Terminal terminal(options);
   plateforme::SessionConsole session(terminal);
   int statut = STATUT_NORMAL;

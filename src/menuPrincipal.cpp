@@ -118,8 +118,7 @@ void executerEntree(EtatMenu& pEtat) {
       meilleursScores(disposition(pEtat.reglages));
       break;
     case REGLES:
-      afficherRegles();
-      lireTouche();
+      lireLesRegles();
       break;
     default:
       pEtat.continuer = 0;
@@ -134,12 +133,14 @@ int programmePrincipal(const Reglages& pReglages) {
   initRandom(pReglages.graine);
   initConsoleJeu();
   afficherStartScreen();
-  lireTouche();
+  {
+    const Redessin redessin(afficherStartScreen);
+    lireTouche();
+  }
   while (etat.continuer == 1) {
-    const Disposition& ecran = disposition(pReglages);
-    etat.choixMenu =
-        choisirLigne(NOUVELLE_PARTIE, QUITTER, ecran.menu.premiereRangee, etat.choixMenu,
-                     [&](int pChoix) { afficherMenuPrinc(pChoix, ecran); });
+    etat.choixMenu = choisirLigne(
+        NOUVELLE_PARTIE, QUITTER, disposition(pReglages).menu.premiereRangee, etat.choixMenu,
+        [&](int pChoix) { afficherMenuPrinc(pChoix, disposition(pReglages)); });
     executerEntree(etat);
   }
   if (etat.aLib == 1) libererSiTenu(etat);

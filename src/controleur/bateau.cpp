@@ -84,35 +84,46 @@ int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pCl
   return TOUCHE_INCONNUE;
 }
 
-// The last ship first, down to ship 0; each key moves, turns or commits the current ship.
-void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages,
-                     const Disposition& pDisposition) {
-  const Grille& grille = pDisposition.grillePlacement;
-  clrscr();
-  afficherGrille(grille, TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+// The last ship first, down to ship 0; each key moves, turns or commits the current ship. The
+// board is asked of the layout at each use: a resize may change it between two keys.
+void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages) {
+  const auto grille = [&]() -> const Grille& { return disposition(pReglages).grillePlacement; };
   int nbBateau = pNbBateaux;
-  while (nbBateau > 0) {
+  const auto dessiner = [&] {
     const int k = nbBateau - 1;
     afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom,
-                          pDisposition);
-    dessinerPlacement(pJoueur, pNbBateaux, k, pReglages, grille);
+                          disposition(pReglages));
+    dessinerPlacement(pJoueur, pNbBateaux, k, pReglages, grille());
+  };
+  clrscr();
+  afficherGrille(grille(), TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+  const Redessin redessin([&] {
+    afficherGrille(grille(), TAILLE_GRILLE, TAILLE_GRILLE, YELLOW);
+    dessiner();
+  });
+  while (nbBateau > 0) {
+    const int k = nbBateau - 1;
+    dessiner();
     int touche = lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
-    if (const auto clic = clicDerniereTouche()) touche = clicDePlacement(pJoueur, k, *clic, grille);
+    if (const auto clic = clicDerniereTouche())
+      touche = clicDePlacement(pJoueur, k, *clic, grille());
     if (actionBateau(pJoueur, k, touche)) {
       --nbBateau;
-      effacerBateauCourant(pDisposition);
+      effacerBateauCourant(disposition(pReglages));
     }
   }
-  resetGrille(grille);
+  resetGrille(grille());
 }
 
 }  // namespace
 
-bool estAlea(const Disposition& pDisposition) {
-  return choisirLigne(0, 1, pDisposition.choixPlacement.premiereRangee, 0, [&](int pSelection) {
-           afficherChoixPlacement(pSelection, pDisposition);
-         }) == 1;
+// The layout is asked at each drawing: a resize may change it while the question is open.
+bool estAlea(const Reglages& pReglages) {
+  return choisirLigne(0, 1, disposition(pReglages).choixPlacement.premiereRangee, 0,
+                      [&](int pSelection) {
+                        afficherChoixPlacement(pSelection, disposition(pReglages));
+                      }) == 1;
 }
 
 // The computer's fleet is placed before the player is asked how to place theirs.
@@ -122,11 +133,10 @@ void placerBateau(Tparam& pParametre, const Reglages& pReglages) {
   pParametre.joueur1->nomJoueur = couperNom(saisirPseudo());
   clrscr();
   placementAlea(*pParametre.joueur2, nbBateaux);
-  const Disposition& ecran = disposition(pReglages);
-  if (estAlea(ecran)) {
+  if (estAlea(pReglages)) {
     placementAlea(*pParametre.joueur1, nbBateaux);
   } else {
-    placementManuel(*pParametre.joueur1, nbBateaux, pReglages, ecran);
+    placementManuel(*pParametre.joueur1, nbBateaux, pReglages);
   }
 }
 

@@ -7,7 +7,7 @@
 
 bool checkPos(const TJoueur& pJoueur, int pIdBateau);
 // The placement choice: true when the player leaves placement to chance.
-bool estAlea(const Disposition& pDisposition);
+bool estAlea(const Reglages& pReglages);
 void placerBateau(Tparam& pParametre, const Reglages& pReglages);
 void placementAlea(TJoueur& pJoueur, int pNbBateau);
 void parametrerPartie(Tparam& pParam);

@@ -31,7 +31,6 @@ constexpr const char* QUESTION_QUITTER =
 struct Partie {
   Tparam& param;
   const Reglages& reglages;
-  const Disposition& ecran;
   int joueurTour = 0;
   int curseurX = 1;
   int curseurY = 1;
@@ -44,6 +43,8 @@ struct Partie {
   bool flottesAffichees = false;
   MarquesAffichees marquesCible{};
   MarquesAffichees marquesJoueur{};
+  // Asked at each use: a resize may have changed the layout since the last key.
+  const Disposition& ecran() const { return disposition(reglages); }
 };
 
 bool estTouche(int pTouche, char pMinuscule) {
@@ -61,33 +62,39 @@ void afficherTour(Partie& pPartie) {
   if (!pPartie.flottesAffichees) {
     for (int i = 0; i < pPartie.nbBateau; ++i) {
       afficherBateau(humain.mBateauxDuJoueur[static_cast<std::size_t>(i)],
-                     pPartie.ecran.grilleJoueur, pPartie.reglages);
+                     pPartie.ecran().grilleJoueur, pPartie.reglages);
     }
     pPartie.marquesCible.fill(MARQUE_INCONNUE);
     pPartie.marquesJoueur.fill(MARQUE_INCONNUE);
     pPartie.flottesAffichees = true;
   }
   // The computer's shots come after the ships: a hit shows over the ship it struck.
-  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible, pPartie.ecran.grilleCible,
-                          pPartie.reglages);
-  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur, pPartie.ecran.grilleJoueur,
-                          pPartie.reglages);
+  afficherMarquesChangees(humain.pileCoup->plateau, pPartie.marquesCible,
+                          pPartie.ecran().grilleCible, pPartie.reglages);
+  afficherMarquesChangees(ordi.pileCoup->plateau, pPartie.marquesJoueur,
+                          pPartie.ecran().grilleJoueur, pPartie.reglages);
   afficherScore(getScore(*humain.pileCoup), 1, getTouche(*humain.pileCoup),
-                getNbTir(*humain.pileCoup), pPartie.ecran);
+                getNbTir(*humain.pileCoup), pPartie.ecran());
   afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup),
-                pPartie.ecran);
-  afficherTouchesJeu(pPartie.ecran);
+                pPartie.ecran());
+  afficherTouchesJeu(pPartie.ecran());
 }
 
 // --- The human's keys other than aiming and firing ---
 
-void sauvegarder(const Tparam& pParam, Point pMessage) {
-  const std::string_view message = tr(sauverPartie(pParam) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE);
-  gotoxy(pMessage.x, pMessage.y);
-  ecrire(message);
-  lireTouche();
-  gotoxy(pMessage.x, pMessage.y);
-  ecrire(std::string(static_cast<std::size_t>(largeur(message)), ' '));
+void sauvegarder(const Partie& pPartie) {
+  const std::string_view message =
+      tr(sauverPartie(pPartie.param) ? SAUVEGARDE_FAITE : SAUVEGARDE_RATEE);
+  const auto afficherMessage = [&](std::string_view pTexte) {
+    gotoxy(pPartie.ecran().messageSauvegarde.x, pPartie.ecran().messageSauvegarde.y);
+    ecrire(pTexte);
+  };
+  {
+    const Redessin redessin([&] { afficherMessage(message); });
+    afficherMessage(message);
+    lireTouche();
+  }
+  afficherMessage(std::string(static_cast<std::size_t>(largeur(message)), ' '));
 }
 
 // "Oui" and "Non" on the two rows under the question.
@@ -101,19 +108,26 @@ void afficherChoix(bool pOui, Point pQuestion) {
 }
 
 // True when the player confirms leaving. "Non" is marked when the question opens.
-bool confirmerQuitter(Point pQuestion) {
-  gotoxy(pQuestion.x, pQuestion.y);
-  ecrire(tr(QUESTION_QUITTER));
-  // Line 0 is "Oui", line 1 "Non".
-  if (choisirLigne(0, 1, pQuestion.y + 1, 1,
-                   [&](int pLigne) { afficherChoix(pLigne == 0, pQuestion); }) == 0) {
+bool confirmerQuitter(const Partie& pPartie) {
+  const auto afficherQuestion = [&] {
+    gotoxy(pPartie.ecran().question.x, pPartie.ecran().question.y);
+    ecrire(tr(QUESTION_QUITTER));
+  };
+  const Redessin redessin(afficherQuestion);
+  afficherQuestion();
+  // Line 0 is "Oui", line 1 "Non". The rows are those of the layout when the question opened.
+  const Point pQuestion = pPartie.ecran().question;
+  if (choisirLigne(0, 1, pQuestion.y + 1, 1, [&](int pLigne) {
+        afficherChoix(pLigne == 0, pPartie.ecran().question);
+      }) == 0) {
     return true;
   }
-  gotoxy(pQuestion.x, pQuestion.y);
+  gotoxy(pPartie.ecran().question.x, pPartie.ecran().question.y);
   ecrire(std::string(static_cast<std::size_t>(largeur(tr(QUESTION_QUITTER))), ' '));
+  const Point question = pPartie.ecran().question;
   const int reponses = 2 + std::max(largeur(tr("Oui")), largeur(tr("Non")));
-  for (int rangee : {pQuestion.y + 1, pQuestion.y + 2}) {
-    gotoxy(pQuestion.x, rangee);
+  for (int rangee : {question.y + 1, question.y + 2}) {
+    gotoxy(question.x, rangee);
     ecrire(std::string(static_cast<std::size_t>(reponses), ' '));
   }
   return false;
@@ -129,14 +143,14 @@ void afficherCurseur(const Partie& pPartie) {
       tirs.marque[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))];
   const bool surUnTir = pPartie.reglages.garderCurseur && marque != 0;
   afficherCaractereDansGrille(surUnTir ? WHITE : YELLOW, surUnTir ? marque : BLACK, 'O',
-                              pPartie.ecran.grilleCible, pPartie.curseurY, pPartie.curseurX);
+                              pPartie.ecran().grilleCible, pPartie.curseurY, pPartie.curseurX);
 }
 
 // A left click on a cell of the target board aims there and fires, as Enter would.
 int toucheOuClic(int pTouche, Partie& pPartie) {
   const auto clic = clicDerniereTouche();
   if (!clic || clic->bouton != plateforme::Clic::gauche) return pTouche;
-  const auto cellule = caseSousLaSouris(pPartie.ecran.grilleCible, clic->x, clic->y);
+  const auto cellule = caseSousLaSouris(pPartie.ecran().grilleCible, clic->x, clic->y);
   if (!cellule) return pTouche;
   pPartie.curseurY = cellule->first;
   pPartie.curseurX = cellule->second;
@@ -148,7 +162,7 @@ void coupHumain(Partie& pPartie) {
   afficherCurseur(pPartie);
   const int lue = lireTouche();
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
-  afficherCaractereDansGrille(YELLOW, BLACK, ' ', pPartie.ecran.grilleCible, pPartie.curseurY,
+  afficherCaractereDansGrille(YELLOW, BLACK, ' ', pPartie.ecran().grilleCible, pPartie.curseurY,
                               pPartie.curseurX);
   pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
       MARQUE_INCONNUE;
@@ -162,13 +176,13 @@ void coupHumain(Partie& pPartie) {
     return;
   }
   if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
-    annulerCoup(param, &pPartie.joueurTour, pPartie.ecran);
+    annulerCoup(param, &pPartie.joueurTour, pPartie.ecran());
     pPartie.flottesAffichees = false;
   }
   if (estTouche(touche, 's')) {
-    sauvegarder(param, pPartie.ecran.messageSauvegarde);
+    sauvegarder(pPartie);
   } else if (estTouche(touche, 'q')) {
-    pPartie.quit = confirmerQuitter(pPartie.ecran.question);
+    pPartie.quit = confirmerQuitter(pPartie);
   }
 }
 
@@ -199,13 +213,12 @@ void devoilerFlotte(Partie& pPartie) {
   afficherTour(pPartie);
   const TJoueur& ordi = *pPartie.param.joueur2;
   for (const TInfoBateau& bateau : ordi.mBateauxDuJoueur) {
-    afficherBateau(bateau, pPartie.ecran.grilleCible, pPartie.reglages);
+    afficherBateau(bateau, pPartie.ecran().grilleCible, pPartie.reglages);
   }
-  afficherTirs(*pPartie.param.joueur1->pileCoup, pPartie.ecran.grilleCible, pPartie.reglages);
+  afficherTirs(*pPartie.param.joueur1->pileCoup, pPartie.ecran().grilleCible, pPartie.reglages);
   textcolor(YELLOW);
-  gotoxy(pPartie.ecran.finDevoilee.x, pPartie.ecran.finDevoilee.y);
+  gotoxy(pPartie.ecran().finDevoilee.x, pPartie.ecran().finDevoilee.y);
   ecrire(tr("Partie terminee: appuyez sur une touche"));
-  lireTouche();
 }
 
 void afficherFin(const Disposition& pEcran) {
@@ -223,10 +236,35 @@ int nbTirs(const Tparam& pParam) {
   return getLongPile(*pParam.joueur1->pileCoup) + getLongPile(*pParam.joueur2->pileCoup);
 }
 
+// The turns until a winner or the player's leaving.
+void jouerTours(Partie& partie, int& gagnant) {
+  // After a change of layout: the whole game in the new one, the aiming cursor where it was.
+  const Redessin redessin([&] {
+    afficherDebut(partie.param, partie.ecran());
+    partie.flottesAffichees = false;
+    afficherTour(partie);
+    if (partie.joueurTour % 2 != 0) afficherCurseur(partie);
+  });
+  for (;;) {
+    afficherTour(partie);
+    if (partie.joueurTour % 2 != 0) {
+      coupHumain(partie);
+    } else {
+      coupOrdinateur(partie);
+      if (partie.reglages.garderCurseur) {
+        partie.curseurX = partie.dernierTirX;
+        partie.curseurY = partie.dernierTirY;
+      }
+    }
+    gagnant = estGagne(partie.param);
+    if (gagnant == 1 || gagnant == 2 || partie.quit) break;
+  }
+}
+
 }  // namespace
 
 int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
-  Partie partie{pParam, pReglages, disposition(pReglages)};
+  Partie partie{pParam, pReglages};
   if (estReprise == 0) {
     pParam.aCommence = nombreAleatoire(1, 2);
     partie.joueurTour = pParam.aCommence;
@@ -234,25 +272,20 @@ int jouer(Tparam& pParam, int estReprise, const Reglages& pReglages) {
     // Shots alternate from the first shooter on, so a game saved on the human's turn resumes there.
     partie.joueurTour = nbTirs(pParam) + pParam.aCommence;
   }
-  afficherDebut(pParam, partie.ecran);
+  afficherDebut(pParam, partie.ecran());
   partie.nbBateau = getNbBateaux(pParam);
   int gagnant = 0;
-  for (;;) {
-    afficherTour(partie);
-    if (partie.joueurTour % 2 != 0) {
-      coupHumain(partie);
-    } else {
-      coupOrdinateur(partie);
-      if (pReglages.garderCurseur) {
-        partie.curseurX = partie.dernierTirX;
-        partie.curseurY = partie.dernierTirY;
-      }
-    }
-    gagnant = estGagne(pParam);
-    if (gagnant == 1 || gagnant == 2 || partie.quit) break;
+  jouerTours(partie, gagnant);
+  if (pReglages.devoiler && (gagnant == 1 || gagnant == 2)) {
+    const Redessin redessin([&] {
+      afficherDebut(pParam, partie.ecran());
+      partie.flottesAffichees = false;
+      devoilerFlotte(partie);
+    });
+    devoilerFlotte(partie);
+    lireTouche();
   }
-  if (pReglages.devoiler && (gagnant == 1 || gagnant == 2)) devoilerFlotte(partie);
-  afficherFin(partie.ecran);
+  afficherFin(partie.ecran());
   return gagnant;
 }
 

@@ -14,11 +14,11 @@ constexpr int NB_LIGNES = 3;
 
 // Settings changed here stay in the set whether the player then plays or goes back.
 int menuNouvellePartie(Tparam& pParametre, const Reglages& pReglages) {
-  const Disposition& ecran = disposition(pReglages);
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, ecran.menu.premiereRangee, choix,
-                         [&](int pChoix) { afficherMenuNouvellePartie(pChoix, ecran); });
+    choix = choisirLigne(
+        1, NB_LIGNES, disposition(pReglages).menu.premiereRangee, choix,
+        [&](int pChoix) { afficherMenuNouvellePartie(pChoix, disposition(pReglages)); });
     if (choix == 1) {
       placerBateau(pParametre, pReglages);
       return 1;
@@ -30,11 +30,10 @@ int menuNouvellePartie(Tparam& pParametre, const Reglages& pReglages) {
 
 // After listing or changing the settings the menu comes back with the same line marked.
 void menuParam(Tparam& pParametre, const Reglages& pReglages) {
-  const Disposition& ecran = disposition(pReglages);
   int choix = 1;
   for (;;) {
-    choix = choisirLigne(1, NB_LIGNES, ecran.menu.premiereRangee, choix,
-                         [&](int pChoix) { afficherMenuParam(pChoix, ecran); });
+    choix = choisirLigne(1, NB_LIGNES, disposition(pReglages).menu.premiereRangee, choix,
+                         [&](int pChoix) { afficherMenuParam(pChoix, disposition(pReglages)); });
     if (choix == 1) {
       clrscr();
       afficherParam(pParametre);

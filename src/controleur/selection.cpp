@@ -4,6 +4,8 @@
 
 int choisirLigne(int pPremiere, int pDerniere, int pRangee, int pSelection,
                  const std::function<void(int)>& pAfficher) {
+  // After a change of layout the choice is drawn again where the new one puts it.
+  const Redessin redessin([&] { pAfficher(pSelection); });
   for (;;) {
     pAfficher(pSelection);
     const int touche = lireTouche();

@@ -1,6 +1,7 @@
 #include "modele/coniocouleur.hpp"
 
 #include <utility>
+#include <vector>
 
 #include "modele/structures.hpp"
 #include "plateforme/console.hpp"
@@ -37,13 +38,52 @@ void ecrireLigne(std::string_view pTexte) {
   ecrire("\n");
 }
 
+namespace {
+
+// The screens in place, outermost first.
+std::vector<std::function<void()>>& redessins() {
+  static std::vector<std::function<void()>> pile;  // NOLINT: the console's own state
+  return pile;
+}
+
+// A fresh screen, colours included: the old layout's coloured cells must not show through. The
+// current attribute is the one the code after the key read relies on.
+void redessinerTout() {
+  const int attribut = ecranCourant().attribut();
+  ecranCourant() = plateforme::Ecran{};
+  for (const auto& dessiner : redessins()) dessiner();
+  textattr(attribut);
+}
+
+}  // namespace
+
+Redessin::Redessin(std::function<void()> pDessiner) {
+  redessins().push_back(std::move(pDessiner));
+}
+
+Redessin::~Redessin() {
+  redessins().pop_back();
+}
+
+bool consoleCompacte() {
+  return peripheriqueCourant().compacte();
+}
+
 int lireTouche() {
-  return peripheriqueCourant().lireCode(ecranCourant());
+  for (;;) {
+    const int code = peripheriqueCourant().lireCode(ecranCourant());
+    if (code != plateforme::CODE_DISPOSITION) return code;
+    if (!redessins().empty()) redessinerTout();
+  }
 }
 
 plateforme::Touche lireToucheEtCaractere() {
   lireTouche();
   return peripheriqueCourant().derniereTouche();
+}
+
+int pageDerniereTouche() {
+  return peripheriqueCourant().derniereTouche().page;
 }
 
 std::optional<plateforme::Clic> clicDerniereTouche() {

@@ -2,6 +2,7 @@
 // The console the game draws on: 110 x 45 cells, one cursor, one current attribute
 // (foreground | background << 4), keys one at a time and typed answers.
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -76,11 +77,29 @@ void ecrire(std::string_view pTexte);
 // Writes the text and a line break, as puts does.
 void ecrireLigne(std::string_view pTexte);
 
-// Waits for one key and gives its code; an arrow gives 224 and then 72, 80, 75 or 77.
+// Waits for one key and gives its code; an arrow gives 224 and then 72, 80, 75 or 77. When the
+// window crosses a size where the layout changes, the screen is blanked and drawn again by the
+// screens in place (see Redessin) before the wait goes on.
 int lireTouche();
+
+// True while the game is drawn in the compact layout: the window is smaller than 110 x 45, or
+// the compact layout was asked for.
+bool consoleCompacte();
+
+// For its lifetime, a screen drawn from the layout's positions: after a change of layout, every
+// screen in place draws again, the outermost first (the game, then the question over it).
+class Redessin {
+ public:
+  explicit Redessin(std::function<void()> pDessiner);
+  ~Redessin();
+  Redessin(const Redessin&) = delete;
+  Redessin& operator=(const Redessin&) = delete;
+};
 // The same, with the character typed when the code is 0 for a character of several bytes (the
 // line editor keeps accented letters) or the mouse click.
 plateforme::Touche lireToucheEtCaractere();
+// With the code 0 of the last key read: -1 for Page Up, 1 for Page Down, 0 for any other key.
+int pageDerniereTouche();
 // The mouse click that the last key read was, if it was one (only with the mouse on).
 std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its leading integer; nothing when the line does not begin with a

@@ -22,6 +22,8 @@ inline constexpr OptionsTerminal OPTION_SOURIS = 1u << 0;
 inline constexpr OptionsTerminal OPTION_SANS_COULEUR = 1u << 1;
 // h, j, k and l read as the arrows (--vi): a setting of the key reading, no row of the table.
 inline constexpr OptionsTerminal OPTION_VI = 1u << 2;
+// The compact layout at any size, centred.
+inline constexpr OptionsTerminal OPTION_COMPACT = 1u << 3;
 
 struct TailleTerminal {
   int colonnes;

@@ -140,9 +140,13 @@ bool DecodeurTouches::analyserEchappement() {
   }
   if (souris_ && introducteur == '[' && analyserSouris(i + 1)) return true;
   const int fleche = codeFleche(octets_[i]);
+  // CSI 5 ~ and CSI 6 ~: Page Up and Page Down, code 0 like any other key without a code.
+  const bool page = introducteur == '[' && i == 3 && octets_[i] == '~' &&
+                    (octets_[2] == '5' || octets_[2] == '6');
+  const int sens = page ? (octets_[2] == '5' ? -1 : 1) : 0;
   octets_.erase(octets_.begin(), octets_.begin() + static_cast<long>(i) + 1);
   if (fleche < 0) {
-    emettre(CODE_INCONNU);
+    codes_.push_back({CODE_INCONNU, {}, std::nullopt, sens});
   } else {
     emettre(CODE_PREFIXE);
     emettre(fleche);

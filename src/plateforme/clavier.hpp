@@ -22,6 +22,9 @@ inline constexpr int CODE_ECHAP = 27;
 inline constexpr int CODE_INCONNU = 0;
 // Ctrl-L: the terminal's screen is repainted whole; the game never sees it.
 inline constexpr int CODE_REPEINDRE = 12;
+// Given by the terminal, not by a key: the window crossed a size where the layout changes, and
+// the screen is to be drawn again in the other one.
+inline constexpr int CODE_DISPOSITION = 0x1000;
 
 // The arrow that h, j, k or l stands for with --vi (Left, Down, Up, Right); -1 for any other code.
 int flecheVi(int pCode);
@@ -44,6 +47,7 @@ struct Touche {
   int code = CODE_INCONNU;
   std::string caractere;
   std::optional<Clic> clic;
+  int page = 0;  // with code 0: -1 for Page Up, 1 for Page Down
 };
 
 class DecodeurTouches {

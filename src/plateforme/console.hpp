@@ -33,6 +33,8 @@ class Peripherique {
   virtual void presenter(const Ecran& pEcran) = 0;
   // Titles the console and asks for its size (the game's 110 x 45).
   virtual void preparerConsole() {}
+  // True while the screen is drawn in the compact layout (an 80 x 24 window, or asked for).
+  virtual bool compacte() const { return false; }
 };
 
 // Installs a device and a fresh screen for the time of its life; the console primitives use

@@ -11,6 +11,9 @@ namespace plateforme {
 
 inline constexpr int LARGEUR = 110;
 inline constexpr int HAUTEUR = 45;
+// The smallest window the game is played in, with the compact layout.
+inline constexpr int LARGEUR_COMPACTE = 80;
+inline constexpr int HAUTEUR_COMPACTE = 24;
 inline constexpr std::uint8_t ATTRIBUT_INITIAL = 7;  // LIGHTGRAY on BLACK
 
 struct Cellule {
@@ -41,6 +44,7 @@ class Ecran {
   void montrerCurseur(bool pVisible) { curseurVisible_ = pVisible; }
 
   const Cellule& cellule(int x, int y) const { return cellules_[indice(x, y)]; }
+  void poserCellule(int x, int y, const Cellule& pCellule) { cellules_[indice(x, y)] = pCellule; }
   // Row y as UTF-8 text, all 110 cells.
   std::string ligne(int y) const;
 

@@ -80,13 +80,105 @@ void Rendu::changerAttribut(std::string& pSortie, int pAttribut) {
   terminalAttribut_ = pAttribut;
 }
 
-void Rendu::poserCellule(std::string& pSortie, int x, int y, const Cellule& pCellule) {
+namespace {
+
+int fond(int pAttribut) {
+  return pAttribut & 0xF0;
+}
+
+// Bytes of a number in a sequence.
+int chiffres(int n) {
+  return n < 10 ? 1 : n < 100 ? 2 : 3;
+}
+
+// Bytes to bring the cursor n columns right on its row: a move, or a short run rewritten.
+int coutAvance(int n) {
+  return n == 0 ? 0 : std::min(n, 3 + chiffres(n));
+}
+
+}  // namespace
+
+bool Rendu::montrerait(const Cellule& pEcrite, const Cellule& pVoulue, std::size_t i) const {
+  if (pEcrite == pVoulue) return true;
+  // A blank is compared by its background alone, but under the visible cursor.
+  return pVoulue.caractere == U' ' && pEcrite.caractere == U' ' && i != indiceCurseur_ &&
+         fond(pEcrite.attribut) == fond(pVoulue.attribut);
+}
+
+bool Rendu::aChanger(const Ecran& pEcran, int x, int y) const {
+  if (!connu_) return true;
+  const std::size_t i = indice(x, y);
+  const Cellule& montree = affiche_[i];
+  const Cellule& voulue = pEcran.cellule(x, y);
+  if (montree == voulue) return i == indiceCurseur_ && !exact_[i];
+  return !montrerait(montree, voulue, i);
+}
+
+void Rendu::montrer(std::size_t i, const Cellule& pCellule, bool pExacte) {
+  Cellule& montree = affiche_[i];
+  // The count of blanks changes only when a blank comes or goes or changes its background.
+  const std::size_t avant = montree.caractere == U' ' ? montree.attribut >> 4 : AUCUN_FOND;
+  const std::size_t apres = pCellule.caractere == U' ' ? pCellule.attribut >> 4 : AUCUN_FOND;
+  if (avant != apres) {
+    --blancsAffiches_[avant];
+    ++blancsAffiches_[apres];
+  }
+  montree = pCellule;
+  exact_[i] = pExacte;
+}
+
+int Rendu::prochaineAChanger(const Ecran& pEcran, int x, int y) {
+  if (!connu_) return x;
+  for (std::size_t i = indice(x, y); x <= LARGEUR; ++x, ++i) {
+    Cellule& montree = affiche_[i];
+    const Cellule& voulue = pEcran.cellule(x, y);
+    if (montree == voulue) {
+      if (i == indiceCurseur_ && !exact_[i]) return x;
+    } else if (montrerait(montree, voulue, i)) {
+      // The same look: only the foreground of a blank differs, and with it the exactness.
+      montree = voulue;
+      exact_[i] = false;
+    } else {
+      return x;
+    }
+  }
+  return x;
+}
+
+int Rendu::attributDuBlanc(const Ecran& pEcran, int x, int y) const {
+  const int voulu = pEcran.cellule(x, y).attribut;
+  if (indice(x, y) == indiceCurseur_) return voulu;
+  if (terminalAttribut_ >= 0 && fond(terminalAttribut_) == fond(voulu)) return terminalAttribut_;
+  // The colours change anyway: choose the foreground of the next character to draw on this
+  // background, which then needs no change of its own.
+  for (int g = x + 1; g <= LARGEUR; ++g) {
+    const Cellule& suivante = pEcran.cellule(g, y);
+    if (suivante.caractere == U' ' && fond(suivante.attribut) == fond(voulu)) continue;
+    if (fond(suivante.attribut) == fond(voulu) && aChanger(pEcran, g, y)) {
+      return suivante.attribut;
+    }
+    break;
+  }
+  if (terminalAttribut_ < 0) return voulu;
+  const int sousLeMeme = (terminalAttribut_ & 0x0F) | fond(voulu);
+  // Without colour every change is a reset: bold, which a blank does not show, would cost more.
+  if (sansCouleur_ && styleSansCouleur(sousLeMeme) != styleSansCouleur(terminalAttribut_)) {
+    return voulu & ~0x08;
+  }
+  return sousLeMeme;
+}
+
+Cellule Rendu::poserCellule(std::string& pSortie, const Ecran& pEcran, int x, int y) {
+  const Cellule& voulue = pEcran.cellule(x, y);
   allerA(pSortie, x, y);
-  changerAttribut(pSortie, pCellule.attribut);
-  ajouterUtf8(pSortie, pCellule.caractere);
-  affiche_[indice(x, y)] = pCellule;
+  const bool libre = voulue.caractere == U' ' && voulue.attribut != terminalAttribut_;
+  changerAttribut(pSortie, libre ? attributDuBlanc(pEcran, x, y) : voulue.attribut);
+  ajouterUtf8(pSortie, voulue.caractere);
+  const Cellule ecrite{voulue.caractere, static_cast<std::uint8_t>(terminalAttribut_)};
+  montrer(indice(x, y), voulue, ecrite == voulue);
   // After the last column the terminal holds its cursor in a pending wrap: trust it no more.
   if (++terminalX_ > LARGEUR) terminalX_ = terminalY_ = 0;
+  return ecrite;
 }
 
 void Rendu::placerCurseurTexte(std::string& pSortie, const Ecran& pEcran) {
@@ -105,20 +197,23 @@ void Rendu::remettre(const EtatTerminal& pEtat) {
   terminalAttribut_ = pEtat.attribut;
 }
 
-bool Rendu::aChanger(const Ecran& pEcran, int x, int y) const {
-  return !connu_ || !(affiche_[indice(x, y)] == pEcran.cellule(x, y));
-}
-
-void Rendu::rapprocher(std::string& pSortie, int x, int y) {
-  // Rewrite a short run of unchanged cells rather than jump over it, when they already have the
-  // colours in force.
-  if (y == terminalY_ && x > terminalX_ && x - terminalX_ <= ECART_REECRIT_MAX) {
-    bool memeAttribut = true;
-    for (int g = terminalX_; g < x; ++g) {
-      memeAttribut = memeAttribut && affiche_[indice(g, y)].attribut == terminalAttribut_;
+void Rendu::rapprocher(std::string& pSortie, const Ecran& pEcran, int x, int y) {
+  // Rewrite a short run of unchanged cells rather than jump over it, when they still show what
+  // the screen wants in the colours in force.
+  if (y == terminalY_ && x > terminalX_ && x - terminalX_ <= ECART_REECRIT_MAX &&
+      terminalAttribut_ >= 0) {
+    bool possible = true;
+    for (int g = terminalX_; g < x && possible; ++g) {
+      const Cellule reecrite{affiche_[indice(g, y)].caractere,
+                             static_cast<std::uint8_t>(terminalAttribut_)};
+      possible = montrerait(reecrite, pEcran.cellule(g, y), indice(g, y));
     }
-    if (memeAttribut) {
-      for (int g = terminalX_; g < x; ++g) ajouterUtf8(pSortie, affiche_[indice(g, y)].caractere);
+    if (possible) {
+      for (int g = terminalX_; g < x; ++g) {
+        const Cellule& voulue = pEcran.cellule(g, y);
+        ajouterUtf8(pSortie, voulue.caractere);
+        montrer(indice(g, y), voulue, voulue.attribut == terminalAttribut_);
+      }
       terminalX_ = x;
     }
   }
@@ -126,63 +221,71 @@ void Rendu::rapprocher(std::string& pSortie, int x, int y) {
 }
 
 int Rendu::effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int y) {
-  const Cellule blanc = pEcran.cellule(x, y);
+  // The run of blanks of this background, short of the cell under the text cursor, and the last
+  // cell in it that changes.
+  const int fondVoulu = fond(pEcran.cellule(x, y).attribut);
   int fin = x;
-  while (fin < LARGEUR && pEcran.cellule(fin + 1, y) == blanc) ++fin;
+  int dernier = x;
+  for (int g = x + 1; g <= LARGEUR; ++g) {
+    const Cellule& c = pEcran.cellule(g, y);
+    if (c.caractere != U' ' || fond(c.attribut) != fondVoulu || indice(g, y) == indiceCurseur_) {
+      break;
+    }
+    fin = g;
+    if (aChanger(pEcran, g, y)) dernier = g;
+  }
   int suivante = fin + 1;
   while (suivante <= LARGEUR && !aChanger(pEcran, suivante, y)) ++suivante;
 
-  // Both ways leave every cell of the run as the blank it is on the screen: only the cursor and
-  // the colours differ between them.
-  const EtatTerminal avant = etatTerminal();
-  std::string ecrit;
-  for (int g = x; g <= fin;) {
-    if (!aChanger(pEcran, g, y)) {
-      ++g;
-    } else {
-      rapprocher(ecrit, g, y);
-      g = ecrireSuite(ecrit, pEcran, g, y, fin);
+  // The rule, in bytes: both ways set the same background first. Writing leaves the cursor after
+  // the run; erasing leaves it at its start, so the next cell to draw on the row needs a move.
+  const int n = dernier - x + 1;
+  int ecrire = capacites_.repete && n > 1 ? std::min(n, 1 + 3 + chiffres(n - 1)) : n;
+  int effacer = fin == LARGEUR ? 3 : 3 + chiffres(n);
+  if (suivante <= LARGEUR) {
+    ecrire += coutAvance(suivante - dernier - 1);
+    effacer += coutAvance(suivante - x);
+  }
+
+  rapprocher(pSortie, pEcran, x, y);
+  if (ecrire <= effacer) {
+    for (int g = x; g <= dernier;) {
+      if (aChanger(pEcran, g, y)) {
+        rapprocher(pSortie, pEcran, g, y);
+        g = ecrireSuite(pSortie, pEcran, g, y, dernier);
+      } else {
+        ++g;
+      }
     }
+    return dernier + 1;
   }
-  if (suivante <= LARGEUR) rapprocher(ecrit, suivante, y);
-  const EtatTerminal apresEcriture = etatTerminal();
-
-  // Erasing leaves the cursor where it is, and fills with the colours in force: set them first.
-  remettre(avant);
-  std::string efface;
-  rapprocher(efface, x, y);
-  changerAttribut(efface, blanc.attribut);
-  efface +=
-      fin == LARGEUR ? std::string(EFFACER_FIN_LIGNE) : "\x1b[" + std::to_string(fin - x + 1) + "X";
-  for (int g = x; g <= fin; ++g) affiche_[indice(g, y)] = blanc;
-  if (suivante <= LARGEUR) rapprocher(efface, suivante, y);
-
-  if (efface.size() < ecrit.size()) {
-    pSortie += efface;
-  } else {
-    remettre(apresEcriture);
-    pSortie += ecrit;
-  }
-  return suivante;
+  changerAttribut(pSortie, attributDuBlanc(pEcran, x, y));
+  const int efface = fin == LARGEUR ? LARGEUR : dernier;
+  pSortie += fin == LARGEUR ? std::string(EFFACER_FIN_LIGNE) : "\x1b[" + std::to_string(n) + "X";
+  // Erased cells take a foreground that differs between terminals: none is exact.
+  for (int g = x; g <= efface; ++g) montrer(indice(g, y), pEcran.cellule(g, y), false);
+  return efface + 1;
 }
 
 int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, int pFin) {
-  const Cellule& voulue = pEcran.cellule(x, y);
-  poserCellule(pSortie, x, y, voulue);
+  const Cellule ecrite = poserCellule(pSortie, pEcran, x, y);
   if (!capacites_.repete) return x + 1;
-  // The run may go over unchanged cells of the same character, which costs less than a move,
-  // up to the last changed one.
+  // The run may go over unchanged cells that look the same, which costs less than a move, up to
+  // the last changed one.
   int fin = x;
-  for (int g = x + 1; g <= pFin && pEcran.cellule(g, y) == voulue; ++g) {
+  for (int g = x + 1; g <= pFin && montrerait(ecrite, pEcran.cellule(g, y), indice(g, y)); ++g) {
     if (aChanger(pEcran, g, y)) fin = g;
   }
   const int fois = fin - x;
   std::string repetition = "\x1b[" + std::to_string(fois) + "b";
   std::string caractere;
-  ajouterUtf8(caractere, voulue.caractere);
+  ajouterUtf8(caractere, ecrite.caractere);
   if (repetition.size() >= static_cast<std::size_t>(fois) * caractere.size()) return x + 1;
   pSortie += repetition;
-  for (int g = x + 1; g <= fin; ++g) affiche_[indice(g, y)] = voulue;
+  for (int g = x + 1; g <= fin; ++g) {
+    const Cellule& voulue = pEcran.cellule(g, y);
+    montrer(indice(g, y), voulue, voulue == ecrite);
+  }
   // As when written one by one: after the last column the cursor waits to wrap.
   terminalX_ = fin + 1;
   if (terminalX_ > LARGEUR) terminalX_ = terminalY_ = 0;
@@ -191,70 +294,102 @@ int Rendu::ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, 
 
 void Rendu::peindre(std::string& pSortie, const Ecran& pEcran) {
   for (int y = 1; y <= HAUTEUR; ++y) {
-    for (int x = 1; x <= LARGEUR;) {
-      const Cellule& voulue = pEcran.cellule(x, y);
-      if (!aChanger(pEcran, x, y)) {
-        ++x;
-      } else if (capacites_.effaceEnCouleur && voulue.caractere == U' ') {
+    for (int x = prochaineAChanger(pEcran, 1, y); x <= LARGEUR;) {
+      if (capacites_.effaceEnCouleur && pEcran.cellule(x, y).caractere == U' ' &&
+          indice(x, y) != indiceCurseur_) {
         x = effacerOuEcrire(pSortie, pEcran, x, y);
       } else {
-        rapprocher(pSortie, x, y);
+        rapprocher(pSortie, pEcran, x, y);
         x = ecrireSuite(pSortie, pEcran, x, y, LARGEUR);
       }
+      x = prochaineAChanger(pEcran, x, y);
     }
   }
   connu_ = true;
 }
 
-void Rendu::peindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecran& pEcran) {
+void Rendu::effacerEcran(std::string& pSortie, int pAttribut) {
+  changerAttribut(pSortie, pAttribut);
+  pSortie += EFFACER_ECRAN;
+  affiche_.fill(Cellule{U' ', static_cast<std::uint8_t>(pAttribut)});
+  exact_.fill(false);       // erased cells take a foreground that differs between terminals
+  blancsAffiches_.fill(0);  // nothing but blanks
+  blancsAffiches_[static_cast<std::size_t>(pAttribut >> 4)] = LARGEUR * HAUTEUR;
+  connu_ = true;
+  // Some terminals home the cursor on erase-display: trust its position no more.
+  terminalX_ = terminalY_ = 0;
+}
+
+namespace {
+
+// The colours of the commonest blank background, under the commonest foreground of its blanks.
+int attributDesBlancsLesPlusCommuns(const Ecran& pEcran) {
   std::array<int, 256> blancs{};
-  int changees = 0;
   for (int y = 1; y <= HAUTEUR; ++y) {
     for (int x = 1; x <= LARGEUR; ++x) {
       const Cellule& c = pEcran.cellule(x, y);
       if (c.caractere == U' ') ++blancs[c.attribut];
-      if (aChanger(pEcran, x, y)) ++changees;
     }
   }
-  const auto plusCommun = std::max_element(blancs.begin(), blancs.end());
-  const int restantes = LARGEUR * HAUTEUR - *plusCommun;
-  // Each cell left to draw after the erase costs a byte at least: no trial when the diff has
-  // fewer cells to send.
-  if (changees == 0 || changees < restantes) {
-    peindre(pSortie, pEcran);
-    return;
+  int meilleur = ATTRIBUT_INITIAL;
+  int meilleurFond = 0;
+  for (int f = 0; f < 256; f += 16) {
+    int total = 0;
+    for (int a = f; a < f + 16; ++a) total += blancs[static_cast<std::size_t>(a)];
+    if (total <= meilleurFond) continue;
+    meilleurFond = total;
+    meilleur = static_cast<int>(std::max_element(blancs.begin() + f, blancs.begin() + f + 16) -
+                                blancs.begin());
   }
-  Rendu essai = *this;
-  std::string apresEffacement;
-  essai.changerAttribut(apresEffacement, static_cast<int>(plusCommun - blancs.begin()));
-  apresEffacement += EFFACER_ECRAN;
-  essai.affiche_.fill(Cellule{U' ', static_cast<std::uint8_t>(plusCommun - blancs.begin())});
-  essai.connu_ = true;
-  // Some terminals home the cursor on erase-display: trust its position no more.
-  essai.terminalX_ = essai.terminalY_ = 0;
-  essai.peindre(apresEffacement, pEcran);
+  return meilleur;
+}
 
-  std::string diff;
-  peindre(diff, pEcran);
-  if (apresEffacement.size() < diff.size()) {
-    *this = essai;
-    pSortie += apresEffacement;
+}  // namespace
+
+void Rendu::repeindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecran& pEcran,
+                                                const EtatTerminal& pAvant) {
+  // The diff has just been drawn, so the blanks shown are the screen's. After an erase every cell
+  // but the blanks of the commonest background costs a byte at least: no trial when the diff
+  // cost less than that.
+  const auto plusCommun =
+      std::max_element(blancsAffiches_.begin(), blancsAffiches_.begin() + AUCUN_FOND);
+  const std::size_t restantes = static_cast<std::size_t>(LARGEUR * HAUTEUR - *plusCommun);
+  if (pSortie.size() <= restantes + EFFACER_ECRAN.size()) return;
+  const auto afficheApresDiff = affiche_;
+  const auto exactApresDiff = exact_;
+  const auto blancsApresDiff = blancsAffiches_;
+  const EtatTerminal etatApresDiff = etatTerminal();
+  remettre(pAvant);
+  const int fondCommun = static_cast<int>(plusCommun - blancsAffiches_.begin()) << 4;
+  std::string apresEffacement;
+  effacerEcran(apresEffacement,
+               (pAvant.attribut >= 0 ? pAvant.attribut & 0x0F : ATTRIBUT_INITIAL) | fondCommun);
+  peindre(apresEffacement, pEcran);
+  if (apresEffacement.size() < pSortie.size()) {
+    pSortie = std::move(apresEffacement);
   } else {
-    pSortie += diff;
+    affiche_ = afficheApresDiff;
+    exact_ = exactApresDiff;
+    blancsAffiches_ = blancsApresDiff;
+    remettre(etatApresDiff);
   }
 }
 
 std::string Rendu::trame(const Ecran& pEcran) {
   std::string corps;
+  indiceCurseur_ =
+      pEcran.curseurVisible() ? indice(pEcran.curseurX(), pEcran.curseurY()) : SANS_CURSEUR;
   if (!connu_) {
     terminalX_ = terminalY_ = 0;
     terminalAttribut_ = -1;
     curseurMontre_ = true;  // make sure the next decision hides or shows it explicitly
-  }
-  if (capacites_.effaceEnCouleur) {
-    peindreApresEffacementSiPlusCourt(corps, pEcran);
-  } else {
+    // Every cell is to be drawn: an erase first leaves the commonest blanks drawn already.
+    if (capacites_.effaceEnCouleur) effacerEcran(corps, attributDesBlancsLesPlusCommuns(pEcran));
     peindre(corps, pEcran);
+  } else {
+    const EtatTerminal avant = etatTerminal();
+    peindre(corps, pEcran);
+    if (capacites_.effaceEnCouleur) repeindreApresEffacementSiPlusCourt(corps, pEcran, avant);
   }
   placerCurseurTexte(corps, pEcran);
   if (corps.empty()) return corps;

@@ -3,8 +3,12 @@
 // the terminal shows and sends only the cells that differ, with cursor moves and colour changes
 // only where needed, the whole frame wrapped in synchronized output. Where the terminal can, and
 // it is shorter, runs of blanks are erased and runs of one character repeated rather than written.
+// A blank shows nothing of its foreground, so blanks are compared and written by their background
+// alone, under whatever foreground is in force; the one exception is the blank under the visible
+// text cursor, whose colours the cursor may show.
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "plateforme/ecran.hpp"
@@ -34,8 +38,8 @@ class Rendu {
   void invalider() { connu_ = false; }
 
  private:
-  // What a trial on one row may change, to undo it: where the terminal's cursor is and which
-  // colours are in force.
+  // What a trial of the whole-screen erase may change, to undo it: where the terminal's cursor is
+  // and which colours are in force.
   struct EtatTerminal {
     int x;
     int y;
@@ -44,24 +48,46 @@ class Rendu {
   EtatTerminal etatTerminal() const { return {terminalX_, terminalY_, terminalAttribut_}; }
   void remettre(const EtatTerminal& pEtat);
 
+  // Whether a cell written as pEcrite shows the screen's pVoulue at index i.
+  bool montrerait(const Cellule& pEcrite, const Cellule& pVoulue, std::size_t i) const;
   bool aChanger(const Ecran& pEcran, int x, int y) const;
+  // Records that the terminal shows the screen's cell at index i, in its exact colours or not.
+  void montrer(std::size_t i, const Cellule& pCellule, bool pExacte);
+  // The first column from x on row y that the terminal does not show yet, LARGEUR + 1 if none;
+  // the cells passed over that only look the same are recorded as the screen's.
+  int prochaineAChanger(const Ecran& pEcran, int x, int y);
   void peindre(std::string& pSortie, const Ecran& pEcran);
   // Writes the changed cell at x and, when the terminal repeats characters and that is shorter,
-  // the run of the same cell after it, up to column pFin; gives the next column.
+  // the run of cells that look the same after it, up to column pFin; gives the next column.
   int ecrireSuite(std::string& pSortie, const Ecran& pEcran, int x, int y, int pFin);
-  // The cells from x to the end of the run of blanks of one colour that starts there, erased or
-  // written, whichever costs fewer bytes up to the next cell to change; gives that cell's column.
+  // The changed blanks of one background from x, erased or written by a rule of their cost in
+  // bytes; gives the column after the last of them.
   int effacerOuEcrire(std::string& pSortie, const Ecran& pEcran, int x, int y);
-  // Erases the whole screen in the colours of the most common blank, when that and drawing the
-  // rest cost fewer bytes than the diff alone.
-  void peindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecran& pEcran);
-  void rapprocher(std::string& pSortie, int x, int y);
+  // Erases the whole screen in the given colours; every cell then shows a blank of that
+  // background.
+  void effacerEcran(std::string& pSortie, int pAttribut);
+  // After the diff, erases the whole screen and draws the rest instead when that is shorter.
+  void repeindreApresEffacementSiPlusCourt(std::string& pSortie, const Ecran& pEcran,
+                                           const EtatTerminal& pAvant);
+  void rapprocher(std::string& pSortie, const Ecran& pEcran, int x, int y);
   void allerA(std::string& pSortie, int x, int y);
   void changerAttribut(std::string& pSortie, int pAttribut);
-  void poserCellule(std::string& pSortie, int x, int y, const Cellule& pCellule);
+  // The colours to write a blank in: its background under the foreground in force, or the
+  // foreground the next cell to draw needs when the background has to change anyway.
+  int attributDuBlanc(const Ecran& pEcran, int x, int y) const;
+  Cellule poserCellule(std::string& pSortie, const Ecran& pEcran, int x, int y);
   void placerCurseurTexte(std::string& pSortie, const Ecran& pEcran);
 
+  static constexpr std::size_t SANS_CURSEUR = LARGEUR * HAUTEUR;
+
+  // What the terminal shows, as the screen's cells it looks like; exact_: in their very colours
+  // (a blank written under another foreground, or erased, looks the same without them).
   std::array<Cellule, LARGEUR * HAUTEUR> affiche_{};
+  std::array<bool, LARGEUR * HAUTEUR> exact_{};
+  // Blanks in affiche_ by background, then the other cells: at start every cell is a blank on
+  // black.
+  static constexpr std::size_t AUCUN_FOND = 16;
+  std::array<int, AUCUN_FOND + 1> blancsAffiches_{LARGEUR * HAUTEUR};
   CapacitesTerminal capacites_;
   bool sansCouleur_ = false;
   bool connu_ = false;
@@ -69,6 +95,7 @@ class Rendu {
   int terminalY_ = 0;
   int terminalAttribut_ = -1;  // -1: not known
   bool curseurMontre_ = false;
+  std::size_t indiceCurseur_ = SANS_CURSEUR;  // the cell under the visible text cursor
 };
 
 // A renderer with no memory: every frame clears and repaints every cell. Only for comparison.

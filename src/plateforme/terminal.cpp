@@ -47,6 +47,8 @@ Terminal::Terminal(OptionsTerminal pOptions)
   mesurer();
   decodeur_.activerSouris((pOptions & OPTION_SOURIS) != 0);
   vi_ = (pOptions & OPTION_VI) != 0;
+  compacteDemande_ = (pOptions & OPTION_COMPACT) != 0;
+  compacte_ = fenetreCompacte();
   rendu_ = Rendu(capacitesTerminal(),
                  (pOptions & OPTION_SANS_COULEUR) !=
                      0);  // erase or repeat where the terminal can and it is shorter
@@ -110,9 +112,18 @@ void Terminal::traiterSignaux() {
   for (char evenement : signaux_.evenements()) {
     if (evenement == EVENEMENT_REPRISE) reprendre();
     mesurer();
-    rendu_.invalider();
+    invalider();
     avisAJour_ = false;
   }
+  if (!tropPetit() && fenetreCompacte() != compacte_) {
+    compacte_ = !compacte_;
+    basculer_ = true;
+  }
+}
+
+void Terminal::invalider() {
+  rendu_.invalider();
+  amorcer_ = true;
 }
 
 bool Terminal::attendre(bool pAvecEntree, int pDelaiMs) {
@@ -161,18 +172,23 @@ void Terminal::afficherAvisTaille() {
   avisAffiche_ = true;
   if (avisAJour_) return;
   const std::string avis =
-      remplir(traduire("Agrandissez la fenetre: 110 x 45 caracteres (actuellement %d x %d)"),
+      remplir(traduire("Agrandissez la fenetre: 80 x 24 caracteres (actuellement %d x %d)"),
               {std::to_string(colonnes_), std::to_string(lignes_)});
   const int ligne = std::max(1, (lignes_ + 1) / 2);
   std::string trame = "\x1b[?2026h\x1b[0m\x1b[2J" + ligneCentree(avis, ligne, colonnes_);
   if (ligne < lignes_) trame += ligneCentree(traduire("Ctrl-C pour quitter"), ligne + 1, colonnes_);
   ecrireTout(STDOUT_FILENO, trame + "\x1b[?2026l");
-  rendu_.invalider();
+  invalider();
   avisAJour_ = true;
 }
 
 int Terminal::donner(int pCode, const Ecran& pEcran) {
   derniere_ = decodeur_.derniereTouche();
+  // The game's cells are those of the compact screen, wherever it is centred.
+  if (compacte_ && derniere_.clic) {
+    derniere_.clic->x -= decalageX();
+    derniere_.clic->y -= decalageY();
+  }
   // A line being typed shows the text cursor: there h, j, k and l are letters.
   const int fleche = vi_ && !pEcran.curseurVisible() ? flecheVi(pCode) : -1;
   if (fleche < 0) return pCode;
@@ -197,10 +213,14 @@ int Terminal::lireCode(const Ecran& pEcran) {
       jeterTouches();
       avisAffiche_ = false;
     }
+    if (std::exchange(basculer_, false)) {
+      derniere_ = Touche{CODE_DISPOSITION, {}, std::nullopt};
+      return CODE_DISPOSITION;
+    }
     if (auto code = decodeur_.code()) {
       // Whatever another program wrote over the game goes with the next frame.
       if (*code == CODE_REPEINDRE) {
-        rendu_.invalider();
+        invalider();
         continue;
       }
       return donner(*code, pEcran);
@@ -218,9 +238,41 @@ int Terminal::lireCode(const Ecran& pEcran) {
   }
 }
 
+// In the compact layout the window may be smaller than the model: the renderer is given a screen
+// of the model's size whose cells off the window stay blank, and, whenever the terminal's content
+// is unknown, first a blank screen with the text cursor at (1, 1). Whatever that one writes off a
+// smaller window clips, wraps or scrolls blanks only, and ends with the cursor home, so from then
+// on the renderer knows the terminal and never sends a cell off the window again.
 void Terminal::presenter(const Ecran& pEcran) {
   if (tropPetit()) return;
-  ecrireTout(STDOUT_FILENO, rendu_.trame(pEcran));
+  if (!compacte_) {
+    amorcer_ = false;
+    ecrireTout(STDOUT_FILENO, rendu_.trame(pEcran));
+    return;
+  }
+  std::string trame;
+  if (std::exchange(amorcer_, false)) {
+    Ecran vierge;
+    vierge.montrerCurseur(true);
+    trame = rendu_.trame(vierge);
+  }
+  trame += rendu_.trame(vueCompacte(pEcran));
+  ecrireTout(STDOUT_FILENO, trame);
+}
+
+Ecran Terminal::vueCompacte(const Ecran& pEcran) const {
+  Ecran vue;
+  const int dx = decalageX();
+  const int dy = decalageY();
+  for (int y = 1; y <= HAUTEUR_COMPACTE; ++y) {
+    for (int x = 1; x <= LARGEUR_COMPACTE; ++x)
+      vue.poserCellule(x + dx, y + dy, pEcran.cellule(x, y));
+  }
+  const int x = std::min(pEcran.curseurX(), LARGEUR_COMPACTE);
+  const int y = std::min(pEcran.curseurY(), HAUTEUR_COMPACTE);
+  vue.placerCurseur(x + dx, y + dy);
+  vue.montrerCurseur(pEcran.curseurVisible());
+  return vue;
 }
 
 std::optional<std::string> terminalInutilisable() {

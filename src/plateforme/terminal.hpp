@@ -4,6 +4,7 @@
 
 #include <termios.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,7 @@ class Terminal final : public Peripherique {
   Touche derniereTouche() const override { return derniere_; }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
+  bool compacte() const override { return compacte_; }
 
  private:
   void faire(Etape pEtape);
@@ -38,7 +40,19 @@ class Terminal final : public Peripherique {
   void reprendre();
   void traiterSignaux();
   void mesurer();
-  bool tropPetit() const { return colonnes_ < LARGEUR || lignes_ < HAUTEUR; }
+  bool tropPetit() const { return colonnes_ < LARGEUR_COMPACTE || lignes_ < HAUTEUR_COMPACTE; }
+  bool fenetreCompacte() const {
+    return compacteDemande_ || colonnes_ < LARGEUR || lignes_ < HAUTEUR;
+  }
+  void invalider();
+  // The compact screen, the model's top-left 80 x 24 cells, centred in the window.
+  Ecran vueCompacte(const Ecran& pEcran) const;
+  int decalageX() const {
+    return std::clamp((colonnes_ - LARGEUR_COMPACTE) / 2, 0, LARGEUR - LARGEUR_COMPACTE);
+  }
+  int decalageY() const {
+    return std::clamp((lignes_ - HAUTEUR_COMPACTE) / 2, 0, HAUTEUR - HAUTEUR_COMPACTE);
+  }
   void attendreAgrandissement();
   void afficherAvisTaille();
   void jeterTouches();
@@ -61,8 +75,12 @@ class Terminal final : public Peripherique {
   bool entreeTerminal_ = false;
   bool entreeDisponible_ = false;
   bool fin_ = false;
-  bool avisAffiche_ = false;  // the terminal shows the size notice
-  bool avisAJour_ = false;    // and with the size as it stands
+  bool avisAffiche_ = false;      // the terminal shows the size notice
+  bool avisAJour_ = false;        // and with the size as it stands
+  bool compacteDemande_ = false;  // OPTION_COMPACT
+  bool compacte_ = false;         // the layout the game draws in
+  bool basculer_ = false;         // the layout changed: the game is told before its next key
+  bool amorcer_ = true;           // the terminal's content is unknown (see presenter)
 };
 
 // Why the game cannot be played on the standard streams, in one line; nothing when it can.

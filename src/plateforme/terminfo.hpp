@@ -14,8 +14,9 @@ struct CapacitesTerminal {
   bool placeCurseur = true;
 };
 
-// bce and rep false and cup true when TERM is unset or has no entry. Never prints and never ends
-// the program.
+// bce and rep false and cup true when TERM is unset or has no entry. bce and rep true inside tmux
+// (TMUX set, and TERM one of the names tmux gives its panes), whose entries declare neither though
+// tmux does both. Never prints and never ends the program.
 CapacitesTerminal capacitesTerminal();
 
 }  // namespace plateforme

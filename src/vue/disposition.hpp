@@ -4,6 +4,7 @@
 // best-scores table. The views draw at these positions and the mouse's hit-testing reads the same
 // value, so a click lands where the drawing is. Columns and rows count from 1.
 
+#include "modele/coniocouleur.hpp"
 #include "modele/reglages.hpp"
 
 struct Point {
@@ -13,7 +14,8 @@ struct Point {
 
 // A 10 x 10 board: the top-left corner of its frame and the size of one cell with its bar and
 // rule. Cell (r, c) is drawn from column x + largeurCase (c - 1) + 1 on row y + hauteurCase (r - 1)
-// + 1: with 4 by 2, from column x + 4c - 3 on row y + 2r - 1.
+// + 1: with 4 by 2, from column x + 4c - 3 on row y + 2r - 1. A cell one row high has no rule
+// under it: the rows of cells follow each other, and the frame closes below the tenth.
 struct Grille {
   int x;
   int y;
@@ -105,9 +107,34 @@ inline constexpr Disposition DISPOSITION_DECRITE{
                .colonneTouches = 60},
 };
 
-// The layout of this run's screens: the one place where it is chosen.
-inline const Disposition& disposition(const Reglages& /*pReglages*/) {
-  return DISPOSITION_DECRITE;
+// The same screens in an 80 x 24 window: boards of cells three columns wide (a bar and two
+// characters) and one row high, side by side, the panels under them, the questions at the bottom.
+inline constexpr Disposition DISPOSITION_COMPACTE{
+    .grilleJoueur = {4, 2, 3, 1},
+    .grilleCible = {44, 2, 3, 1},
+    .panneaux = {.xJoueur = 4,
+                 .xOrdinateur = 44,
+                 .decalageTexte = 5,
+                 .rangeeNom = 14,
+                 .rangeeCadre = 15,
+                 .largeurCadre = 30,
+                 .hauteurCadre = 4},
+    .touches = {14, 20},
+    .messageSauvegarde = {7, 21},
+    .question = {1, 21},
+    .finDevoilee = {1, 22},
+    .choixPlacement = {1, 3, 30},
+    .grillePlacement = {4, 3, 3, 1},
+    .infoPlacement = {.x = 40, .rangeeCompte = 4, .rangeeBateau = 5, .rangeeTouches = 8},
+    .menu = {1, 4, 33},
+    .echecChargement = {1, 10, 25},
+    .scores = DISPOSITION_DECRITE.scores,
+};
+
+// The layout of the screens as they are drawn now: the one place where it is chosen. It follows
+// the window, so a screen that draws again after a key asks for it again.
+inline const Disposition& disposition(const Reglages& pReglages) {
+  return pReglages.compact || consoleCompacte() ? DISPOSITION_COMPACTE : DISPOSITION_DECRITE;
 }
 
 // The left column of a player's panel: 2 is the computer; any other id counts as the human.

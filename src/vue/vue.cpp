@@ -2,16 +2,20 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "modele/coniocouleur.hpp"
 #include "modele/couleurs.hpp"
 #include "modele/fichier.hpp"
 #include "modele/parametre.hpp"
+#include "plateforme/ecran.hpp"
 #include "statuts.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vueGrille.hpp"
@@ -34,30 +38,146 @@ std::string dossierCourant() {
                                     {pNom, dossierCourant()}));
 }
 
-// Shows a text file from the working directory; false when there is none the player may open.
+// A text file from the working directory; nothing when there is none the player may open.
 // Anything else there that cannot be read whole (no regular file, too large, a read error) ends
 // the program.
-bool afficherTexte(const std::string& pNom) {
+std::optional<std::string> lireTexte(const std::string& pNom) {
   const ContenuFichier texte = lireFichier(pNom, TAILLE_TEXTE_MAX);
-  if (texte.etat == EtatLecture::absent) return false;
+  if (texte.etat == EtatLecture::absent) return std::nullopt;
   if (texte.etat == EtatLecture::erreur) sortirSansTexte(pNom, STATUT_TEXTE_ILLISIBLE);
-  ecrire(std::string_view(reinterpret_cast<const char*>(texte.octets.data()), texte.octets.size()));
-  return true;
+  return std::string(reinterpret_cast<const char*>(texte.octets.data()), texte.octets.size());
+}
+
+bool afficherTexte(const std::string& pNom) {
+  const auto texte = lireTexte(pNom);
+  if (texte) ecrire(*texte);
+  return texte.has_value();
+}
+
+// The language's rules, under the file name its catalogue gives.
+std::string lireRegles() {
+  const std::string nom = tr("regles.txt");
+  auto texte = lireTexte(nom);
+  if (!texte) sortirSansTexte(nom, STATUT_REGLES_ABSENTES);
+  return std::move(*texte);
+}
+
+// The rows of a text in the compact window: its lines, each longer one cut in rows of 80 bytes
+// (the texts are ASCII).
+std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
+                                        std::size_t pLargeur = plateforme::LARGEUR_COMPACTE) {
+  std::vector<std::string> rangees;
+  std::size_t debut = 0;
+  while (debut < pTexte.size()) {
+    std::size_t fin = pTexte.find('\n', debut);
+    if (fin == std::string::npos) fin = pTexte.size();
+    const std::string ligne = pTexte.substr(debut, fin - debut);
+    for (std::size_t i = 0; i == 0 || i < ligne.size(); i += pLargeur) {
+      rangees.push_back(ligne.substr(i, pLargeur));
+    }
+    debut = fin + 1;
+  }
+  return rangees;
+}
+
+constexpr int RANGEES_PAGE = plateforme::HAUTEUR_COMPACTE - 1;  // the last row says where
+
+void afficherPageRegles(const std::vector<std::string>& pRangees, int pPremiere) {
+  clrscr();
+  const int nombre = static_cast<int>(pRangees.size());
+  const int derniere = std::min(nombre, pPremiere + RANGEES_PAGE);
+  for (int i = pPremiere; i < derniere; ++i) {
+    gotoxy(1, i - pPremiere + 1);
+    ecrire(pRangees[static_cast<std::size_t>(i)]);
+  }
+  gotoxy(1, plateforme::HAUTEUR_COMPACTE);
+  ecrire("lignes " + std::to_string(pPremiere + 1) + "-" + std::to_string(derniere) + " sur " +
+         std::to_string(nombre) + "   Haut, Bas, Page prec., Page suiv., Espace; autre: retour");
+}
+
+// The first row shown after a key, or nothing for a key that leaves.
+std::optional<int> defiler(int pPremiere, int pNombre) {
+  const int derniere = std::max(0, pNombre - RANGEES_PAGE);
+  int code = lireTouche();
+  int page = pageDerniereTouche();
+  if (code == TOUCHE_PREFIXE)
+    code = lireTouche();
+  else if (code == ' ')
+    page = 1;
+  int premiere = pPremiere;
+  if (page != 0) {
+    premiere += page * RANGEES_PAGE;
+  } else if (code == TOUCHE_HAUT || code == TOUCHE_BAS) {
+    premiere += code == TOUCHE_HAUT ? -1 : 1;
+  } else {
+    return std::nullopt;
+  }
+  return std::clamp(premiere, 0, derniere);
 }
 
 }  // namespace
 
 // The long texts are files: a language's catalogue names its own file for each (the launcher
 // copies them into the data folder beside the described ones).
+// In the compact window the runs of blank lines shrink to one and the margin common to every
+// line goes, as far as needed, so that the text fits; what is still too large is cut.
 void afficherStartScreen() {
   clrscr();
-  afficherTexte(tr("startScreen.txt"));
+  const std::string nom = tr("startScreen.txt");
+  if (!consoleCompacte()) {
+    afficherTexte(nom);
+    return;
+  }
+  const auto texte = lireTexte(nom);
+  if (!texte) return;
+  std::vector<std::string> lignes;
+  std::size_t marge = std::string::npos;
+  std::size_t largeur = 0;
+  for (const std::string& ligne : rangeesDuTexte(*texte, std::string::npos)) {
+    const std::size_t debut = ligne.find_first_not_of(' ');
+    if (debut == std::string::npos && !lignes.empty() && lignes.back().empty()) continue;
+    lignes.push_back(debut == std::string::npos ? std::string{} : ligne);
+    if (debut != std::string::npos) marge = std::min(marge, debut);
+    largeur = std::max(largeur, ligne.size());
+  }
+  const auto largeurMax = static_cast<std::size_t>(plateforme::LARGEUR_COMPACTE);
+  const std::size_t retrait = largeur > largeurMax ? std::min(marge, largeur - largeurMax) : 0;
+  const int nombre = std::min(static_cast<int>(lignes.size()), plateforme::HAUTEUR_COMPACTE);
+  for (int i = 0; i < nombre; ++i) {
+    const std::string& ligne = lignes[static_cast<std::size_t>(i)];
+    gotoxy(1, i + 1);
+    if (ligne.size() > retrait) ecrire(ligne.substr(retrait, largeurMax));
+  }
 }
 
 void afficherRegles() {
   clrscr();
-  const std::string regles = tr("regles.txt");
-  if (!afficherTexte(regles)) sortirSansTexte(regles, STATUT_REGLES_ABSENTES);
+  ecrire(lireRegles());
+}
+
+// In the full layout the whole text, and any key leaves. In the compact one a page at a time,
+// with where it stands on the last row; any key but those that scroll leaves.
+void lireLesRegles() {
+  const std::string texte = lireRegles();
+  const std::vector<std::string> rangees = rangeesDuTexte(texte);
+  int premiere = 0;
+  const auto afficher = [&] {
+    if (consoleCompacte()) {
+      afficherPageRegles(rangees, premiere);
+    } else {
+      clrscr();
+      ecrire(texte);
+    }
+  };
+  afficher();
+  const Redessin redessin(afficher);
+  while (consoleCompacte()) {
+    const auto suivante = defiler(premiere, static_cast<int>(rangees.size()));
+    if (!suivante) return;
+    premiere = *suivante;
+    afficher();
+  }
+  lireTouche();
 }
 
 char glypheDuTir(int pMarque, const Reglages& pReglages) {

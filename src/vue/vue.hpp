@@ -13,6 +13,8 @@
 
 void afficherStartScreen();
 void afficherRegles();
+// The rules until the player leaves them (see vue.cpp for the keys).
+void lireLesRegles();
 
 // The character of a shot: an X; with readable marks '.' for a miss, 'X' for a hit, '#' for a hit
 // on a sunk ship.

@@ -1,5 +1,6 @@
 #include "vue/vueGrille.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "modele/coniocouleur.hpp"
@@ -22,9 +23,13 @@ void afficherGrille(const Grille& pGrille, int pnbLignes, int pnbColonnes, int p
     gotoxy(px + 1 + l * i, py - 1);
     ecrire(std::to_string(i + 1));
   }
-  tracerRectangle(px, py, l * pnbColonnes, h * pnbLignes);
-  for (int j = 2; j <= pnbLignes; ++j) tracerLigneH(px, py + h * (j - 1), l * pnbColonnes);
-  for (int j = 1; j <= pnbColonnes; ++j) tracerLigneV(px + l * (j - 1), py + 1, h * pnbLignes - 1);
+  // Cells one row high have no rules between them: the frame closes on the row under the last.
+  const int hauteur = h * pnbLignes + (h == 1 ? 1 : 0);
+  tracerRectangle(px, py, l * pnbColonnes, hauteur);
+  if (h > 1) {
+    for (int j = 2; j <= pnbLignes; ++j) tracerLigneH(px, py + h * (j - 1), l * pnbColonnes);
+  }
+  for (int j = 1; j <= pnbColonnes; ++j) tracerLigneV(px + l * (j - 1), py + 1, hauteur - 1);
 }
 
 Point caractereDeCase(const Grille& pGrille, int pLigne, int pColonne) {
@@ -32,10 +37,12 @@ Point caractereDeCase(const Grille& pGrille, int pLigne, int pColonne) {
           pGrille.y + pGrille.hauteurCase * (pLigne - 1) + 1};
 }
 
-// The blanks either side fill the cell between its two bars with the background colour.
+// The blanks either side fill the cell between its two bars with the background colour; a cell
+// two characters wide has the blank on its left only.
 void afficherCaractereDansGrille(int pcouleurCaractere, int pcouleurFond, char pcaractere,
                                  const Grille& pGrille, int pligne, int pcolonne) {
-  const std::string contenu{' ', pcaractere, ' '};
+  std::string contenu{' ', pcaractere, ' '};
+  contenu.resize(static_cast<std::size_t>(std::clamp(pGrille.largeurCase - 1, 1, 3)));
   const Point caractere = caractereDeCase(pGrille, pligne, pcolonne);
   textcolor(pcouleurCaractere | pcouleurFond << 4);
   gotoxy(caractere.x - 1, caractere.y);

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <regex>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "modele/random.hpp"
 #include "support/dossierTemporaire.hpp"
 #include "support/emulateurTerminal.hpp"
+#include "support/environnement.hpp"
 #include "support/joueurAutomatique.hpp"
 #include "support/terminalScripte.hpp"
 
@@ -90,7 +89,8 @@ TEST(Rendu, NeChangeQueLaPartieDeLAttributQuiDiffere) {
   e.ecrire(" ");
   e.definirAttribut(WHITE | LIGHTRED << 4);
   e.ecrire("X");
-  EXPECT_EQ(r.trame(e), synchro("\x1b[2;1H\x1b[101m \x1b[97mX"));
+  // The blank shows no foreground: it takes the X's, which then needs no change.
+  EXPECT_EQ(r.trame(e), synchro("\x1b[2;1H\x1b[97;101m X"));
 }
 
 TEST(Rendu, AvanceSurLaLigneOuReecritUnPetitEcart) {
@@ -145,33 +145,42 @@ TEST(RenduNaif, RepeintChaqueCelluleAChaqueTrame) {
 
 // --- What the terminal can do, from its terminfo entry ---
 
+namespace {
+
+constexpr const char* TMUX = "/tmp/tmux-0/default,1234,0";
+
+}  // namespace
+
 // Entries from Debian's ncurses-base. A name with no entry, or no TERM, is answered without a
-// word or an exit.
-TEST(CapacitesTerminal, LuesDeLEntreeDeTerm) {
+// word or an exit. Inside tmux its entries are not believed; inside GNU screen they are, and a
+// terminal started from a tmux pane is believed by its own.
+TEST(CapacitesTerminal, LuesDeLEntreeDeTermOuDeTmux) {
   struct Cas {
     const char* term;  // null: unset
+    const char* tmux;
+    const char* sty;
     bool bce;
     bool rep;
   };
-  const char* termAvant = std::getenv("TERM");
-  const std::optional<std::string> avant =
-      termAvant != nullptr ? std::optional<std::string>(termAvant) : std::nullopt;
-  auto definirTerm = [](const char* pTerm) {
-    if (pTerm != nullptr) {
-      setenv("TERM", pTerm, 1);
-    } else {
-      unsetenv("TERM");
-    }
-  };
-  for (const Cas& cas : {Cas{"xterm-256color", true, true}, Cas{"linux", true, false},
-                         Cas{"tmux-256color", false, false}, Cas{"pas-un-terminal", false, false},
-                         Cas{nullptr, false, false}}) {
-    definirTerm(cas.term);
+  for (const Cas& cas :
+       {Cas{"xterm-256color", nullptr, nullptr, true, true},
+        Cas{"linux", nullptr, nullptr, true, false},
+        Cas{"tmux-256color", nullptr, nullptr, false, false},
+        Cas{"pas-un-terminal", nullptr, nullptr, false, false},
+        Cas{nullptr, nullptr, nullptr, false, false},
+        Cas{"tmux-256color", TMUX, nullptr, true, true}, Cas{"screen", TMUX, nullptr, true, true},
+        Cas{"tmux-256color", "", nullptr, false, false},
+        Cas{"screen-256color", TMUX, "1.pts-0", false, false},
+        Cas{"linux", TMUX, nullptr, true, false}}) {
+    const Environnement term("TERM", cas.term);
+    const Environnement tmux("TMUX", cas.tmux);
+    const Environnement sty("STY", cas.sty);
     const CapacitesTerminal lues = plateforme::capacitesTerminal();
-    EXPECT_EQ(lues.effaceEnCouleur, cas.bce) << (cas.term ? cas.term : "unset");
-    EXPECT_EQ(lues.repete, cas.rep) << (cas.term ? cas.term : "unset");
+    const std::string nom =
+        std::string(cas.term ? cas.term : "unset") + (cas.tmux ? " in tmux" : "");
+    EXPECT_EQ(lues.effaceEnCouleur, cas.bce) << nom;
+    EXPECT_EQ(lues.repete, cas.rep) << nom;
   }
-  definirTerm(avant ? avant->c_str() : nullptr);
 }
 
 // --- Erasing on a terminal that erases in the background colour ---
@@ -297,9 +306,16 @@ TEST(RenduEffacement, UnePartieEntiereRejoueeDonneLesMemesCellules) {
   const auto vues = vuesDUnePartieEntiere();
   ASSERT_GT(vues.size(), 100u);
 
+  // The fifth: what tmux-256color inside tmux is taken to do, on a terminal that does it.
+  const CapacitesTerminal dansTmux = [] {
+    const Environnement term("TERM", "tmux-256color");
+    const Environnement tmux("TMUX", TMUX);
+    const Environnement sty("STY", nullptr);
+    return plateforme::capacitesTerminal();
+  }();
   for (CapacitesTerminal capacites :
        {CapacitesTerminal{}, CapacitesTerminal{true, false}, CapacitesTerminal{true, true},
-        CapacitesTerminal{false, true}}) {
+        CapacitesTerminal{false, true}, dansTmux}) {
     Rendu r(capacites);
     EmulateurTerminal terminal(capacites.effaceEnCouleur);
     for (std::size_t i = 0; i < vues.size(); ++i) {

@@ -126,7 +126,8 @@ void EmulateurTerminal::couleurs(std::string_view pParametres) {
 void EmulateurTerminal::effacer(int x, int y, int pNombre) {
   const auto debut = static_cast<std::size_t>((y - 1) * LARGEUR + x - 1);
   for (std::size_t i = debut; i < debut + static_cast<std::size_t>(pNombre); ++i) {
-    cases_[i] = effaceEnCouleur_ ? Case{U' ', avantPlan_, arrierePlan_} : Case{};
+    // The foreground of an erased cell differs between terminals: take the default.
+    cases_[i] = Case{U' ', DEFAUT, effaceEnCouleur_ ? arrierePlan_ : DEFAUT};
   }
 }
 
@@ -156,8 +157,13 @@ std::string EmulateurTerminal::difference(const plateforme::Ecran& pEcran) const
     for (int x = 1; x <= LARGEUR; ++x) {
       const Case& vue = cases_[static_cast<std::size_t>((y - 1) * LARGEUR + x - 1)];
       const plateforme::Cellule& voulue = pEcran.cellule(x, y);
-      if (vue.caractere != voulue.caractere || vue.avantPlan != (voulue.attribut & 0x0F) ||
-          vue.arrierePlan != voulue.attribut >> 4) {
+      // A blank shows only its background, but under the visible cursor, which may show its
+      // foreground too.
+      const bool exacte =
+          voulue.caractere != U' ' ||
+          (pEcran.curseurVisible() && x == pEcran.curseurX() && y == pEcran.curseurY());
+      if (vue.caractere != voulue.caractere || vue.arrierePlan != voulue.attribut >> 4 ||
+          (exacte && vue.avantPlan != (voulue.attribut & 0x0F))) {
         return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
       }
     }

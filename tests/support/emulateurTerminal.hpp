@@ -16,8 +16,9 @@ class EmulateurTerminal {
   explicit EmulateurTerminal(bool pEffaceEnCouleur) : effaceEnCouleur_(pEffaceEnCouleur) {}
 
   void recevoir(std::string_view pOctets);
-  // Empty when every cell shows the model's character in the model's colours; otherwise the
-  // first cell that differs, or the first sequence this terminal does not know.
+  // Empty when every cell shows the model's character in the model's colours (a blank by its
+  // background, but under the visible cursor); otherwise the first cell that differs, or the
+  // first sequence this terminal does not know.
   std::string difference(const plateforme::Ecran& pEcran) const;
 
  private:

@@ -30,8 +30,8 @@ struct Taille {
   int colonnes;
   int lignes;
 };
-constexpr Taille TAILLES[] = {{80, 24},  {100, 40}, {109, 45}, {110, 44},
-                              {110, 45}, {110, 45}, {120, 50}, {140, 60}};
+constexpr Taille TAILLES[] = {{80, 24},  {100, 40}, {109, 45}, {110, 44}, {110, 45},
+                              {110, 45}, {120, 50}, {140, 60}, {79, 23}};
 
 class SingeReel {
  public:

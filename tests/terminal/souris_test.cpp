@@ -54,7 +54,7 @@ TEST(SourisDansUnVraiTerminal, ClicsDansLesMenusUnTirPuisQuitter) {
   jeu.taper(clic(1, 1) + clic(1, 1));
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   // Keys dropped at the size notice leave the mouse on.
-  jeu.redimensionner(80, 24);
+  jeu.redimensionner(79, 23);
   ASSERT_TRUE(jeu.attendreTexte("Agrandissez la fenetre"));
   jeu.redimensionner(110, 45);
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));

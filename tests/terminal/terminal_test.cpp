@@ -133,16 +133,16 @@ TEST_F(VraiTerminal, SignauxFatalsRendentLeTerminalCommeAuDepart) {
 TEST_F(VraiTerminal, TropPetitAfficheLAvisEtJetteLesTouchesTapees) {
   SessionTmux jeu(dossier_.chemin(), 120, 50);
   jusquAuMenu(jeu);
-  jeu.redimensionner(80, 24);
+  jeu.redimensionner(79, 23);
   ASSERT_TRUE(
-      jeu.attendreTexte("Agrandissez la fenetre: 110 x 45 caracteres (actuellement 80 x 24)"));
+      jeu.attendreTexte("Agrandissez la fenetre: 80 x 24 caracteres (actuellement 79 x 23)"));
   const std::string avis = jeu.ecran();
   EXPECT_EQ(rangee(avis, 12).find("Agrandissez"), 7u);
   EXPECT_EQ(rangee(avis, 13).find("Ctrl-C pour quitter"), 30u);
   // On the menu these keys would quit; the player cannot see that.
   jeu.touches("Down Down Down Down Enter");
-  jeu.redimensionner(81, 24);  // once redrawn, the keys sent before are in
-  ASSERT_TRUE(jeu.attendreTexte("(actuellement 81 x 24)"));
+  jeu.redimensionner(79, 24);  // once redrawn, the keys sent before are in
+  ASSERT_TRUE(jeu.attendreTexte("(actuellement 79 x 24)"));
   jeu.redimensionner(120, 50);
   ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
   EXPECT_EQ(jeu.ecran().find("Agrandissez"), std::string::npos);

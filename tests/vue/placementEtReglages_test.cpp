@@ -25,7 +25,7 @@ TEST_P(ChoixPlacement, RendLaLigneMarquee) {
   TerminalScripte t;
   for (const auto& k : cas.touches) t.taper(k);
   bool alea = !cas.alea;
-  EXPECT_EQ(executer(t, [&] { alea = estAlea(DISPOSITION_DECRITE); }), 0);
+  EXPECT_EQ(executer(t, [&] { alea = estAlea(REGLAGES_DECRITS); }), 0);
   EXPECT_EQ(alea, cas.alea);
   const auto& avantEntree = t.vues().back();
   EXPECT_EQ(ligne(avantEntree, 1), "Voulez-vous placer vos bateaux?");
@@ -53,7 +53,7 @@ TEST(EcranChoixPlacement, DansLaCouleurCourante) {
   TerminalScripte t{"\r"};
   executer(t, [] {
     textcolor(LIGHTGREEN);
-    estAlea(DISPOSITION_DECRITE);
+    estAlea(REGLAGES_DECRITS);
   });
   EXPECT_EQ(attribut(t.vues().back(), 1, 1), LIGHTGREEN);
   EXPECT_EQ(attribut(t.vues().back(), 1, 3), LIGHTGREEN);
