@@ -56,4 +56,12 @@ std::size_t largeurUtf8(std::string_view pTexte) {
   return largeur;
 }
 
+std::size_t octetsDesCellules(std::string_view pTexte, std::size_t pCellules) {
+  std::size_t octets = 0;
+  for (std::size_t cellule = 0; cellule < pCellules && octets < pTexte.size(); ++cellule) {
+    octets += decoderUtf8(pTexte.substr(octets)).second;
+  }
+  return octets;
+}
+
 }  // namespace plateforme

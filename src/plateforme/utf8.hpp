@@ -34,5 +34,8 @@ std::size_t coupureUtf8(std::string_view pTexte, std::size_t pMax);
 // The cells a text takes on the screen, which shows one character a cell (an invalid byte is
 // one '?'): an accented letter is one cell and several bytes.
 std::size_t largeurUtf8(std::string_view pTexte);
+// The bytes the first pCellules cells of pTexte take (all of it when it is narrower), to cut a
+// text by its width without splitting a character.
+std::size_t octetsDesCellules(std::string_view pTexte, std::size_t pCellules);
 
 }  // namespace plateforme

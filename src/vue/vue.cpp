@@ -16,6 +16,7 @@
 #include "modele/fichier.hpp"
 #include "modele/parametre.hpp"
 #include "plateforme/ecran.hpp"
+#include "plateforme/utf8.hpp"
 #include "statuts.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vueGrille.hpp"
@@ -62,8 +63,8 @@ std::string lireRegles() {
   return std::move(*texte);
 }
 
-// The rows of a text in the compact window: its lines, each longer one cut in rows of 80 bytes
-// (the texts are ASCII).
+// The rows of a text in the compact window: its lines, each wider one cut in rows of 80 cells
+// (an accented letter is one cell and several bytes).
 std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
                                         std::size_t pLargeur = plateforme::LARGEUR_COMPACTE) {
   std::vector<std::string> rangees;
@@ -71,10 +72,12 @@ std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
   while (debut < pTexte.size()) {
     std::size_t fin = pTexte.find('\n', debut);
     if (fin == std::string::npos) fin = pTexte.size();
-    const std::string ligne = pTexte.substr(debut, fin - debut);
-    for (std::size_t i = 0; i == 0 || i < ligne.size(); i += pLargeur) {
-      rangees.push_back(ligne.substr(i, pLargeur));
-    }
+    std::string_view reste = std::string_view(pTexte).substr(debut, fin - debut);
+    do {
+      const std::size_t octets = plateforme::octetsDesCellules(reste, pLargeur);
+      rangees.emplace_back(reste.substr(0, octets));
+      reste.remove_prefix(octets);
+    } while (!reste.empty());
     debut = fin + 1;
   }
   return rangees;
@@ -91,8 +94,9 @@ void afficherPageRegles(const std::vector<std::string>& pRangees, int pPremiere)
     ecrire(pRangees[static_cast<std::size_t>(i)]);
   }
   gotoxy(1, plateforme::HAUTEUR_COMPACTE);
-  ecrire("lignes " + std::to_string(pPremiere + 1) + "-" + std::to_string(derniere) + " sur " +
-         std::to_string(nombre) + "   Haut, Bas, Page prec., Page suiv., Espace; autre: retour");
+  ecrire(trAvec("lignes %d-%d sur %d",
+                {std::to_string(pPremiere + 1), std::to_string(derniere), std::to_string(nombre)}) +
+         "   " + tr("Haut, Bas, Page prec., Page suiv., Espace; autre: retour"));
 }
 
 // The first row shown after a key, or nothing for a key that leaves.
@@ -138,7 +142,7 @@ void afficherStartScreen() {
     if (debut == std::string::npos && !lignes.empty() && lignes.back().empty()) continue;
     lignes.push_back(debut == std::string::npos ? std::string{} : ligne);
     if (debut != std::string::npos) marge = std::min(marge, debut);
-    largeur = std::max(largeur, ligne.size());
+    largeur = std::max(largeur, plateforme::largeurUtf8(ligne));
   }
   const auto largeurMax = static_cast<std::size_t>(plateforme::LARGEUR_COMPACTE);
   const std::size_t retrait = largeur > largeurMax ? std::min(marge, largeur - largeurMax) : 0;
@@ -146,7 +150,9 @@ void afficherStartScreen() {
   for (int i = 0; i < nombre; ++i) {
     const std::string& ligne = lignes[static_cast<std::size_t>(i)];
     gotoxy(1, i + 1);
-    if (ligne.size() > retrait) ecrire(ligne.substr(retrait, largeurMax));
+    // The margin is spaces: as many bytes as cells.
+    const std::string_view reste = std::string_view(ligne).substr(std::min(retrait, ligne.size()));
+    ecrire(reste.substr(0, plateforme::octetsDesCellules(reste, largeurMax)));
   }
 }
 
