@@ -8,43 +8,38 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "menuPrincipal.hpp"
+#include "modele/coniocouleur.hpp"
+#include "modele/reglages.hpp"
 #include "plateforme/utf8.hpp"
 #include "support/dossierTemporaire.hpp"
 #include "support/shell.hpp"
 #include "support/terminalScripte.hpp"
 #include "support/tmux.hpp"
 #include "vue/bateau.hpp"
+#include "vue/disposition.hpp"
 
 namespace {
 
 const std::string CATALOGUES = std::string(KORVANE_CONSTRUCTION) + "/locale";
 
+// A language's texts: the main menu's hint, first entry (chosen) and last; the new-game menu's
+// entries (the first chosen); the key line; the labels of both players' panels; the quit
+// question's answers ("Non" chosen); the count of ships to place, one left.
 struct Textes {
-  const char* langue;
-  const char* indication;
-  const char* premiere;  // the main menu's first entry, chosen
-  const char* derniere;  // and its last
-  const char* jouer;     // the new-game menu's entries, the first chosen
-  const char* parametres;
-  const char* retour;
-  const char* touches;  // at (35, 35)
-  const char* score;    // in the human's panel, from (25, 28)
-  const char* tirs;
-  const char* reussis;
-  const char* oui;  // the quit question's answers, "Non" chosen, at (1, 33) and (1, 34)
-  const char* non;
-  const char* reste;  // the count of ships to place, one left, at (52, 5)
+  const char *langue, *indication, *premiere, *derniere, *jouer, *parametres, *retour, *touches;
+  const char *score, *tirs, *reussis, *oui, *non, *reste;
 };
 
 const Textes TEXTES[] = {
     {"en", "Move with the arrow keys", "-> New game", "   Quit", "-> Play", "   Settings",
-     "   Back", "S: Save /// Z: Undo /// Q: Quit", "Score: ", "Shots fired: 0", "Hits: 0", "  Yes",
+     "   Back", "S: Save /// Z: Undo /// Q: Quit", "Score: ", "Shots fired: ", "Hits: ", "  Yes",
      "->No", "1 ship left to place"},
     {"fr", "Déplacement avec les touches fléchées", "-> Nouvelle partie", "   Quitter", "-> Jouer",
      "   Paramètres", "   Retour", "S : Sauvegarder /// Z : Annuler le coup /// Q : Quitter",
-     "Score : ", "Tirs effectués : 0", "Tirs réussis : 0", "  Oui", "->Non",
+     "Score : ", "Tirs effectués : ", "Tirs réussis : ", "  Oui", "->Non",
      "Il reste 1 bateau à placer"},
 };
 
@@ -52,10 +47,12 @@ void PrintTo(const Textes& pTextes, std::ostream* pFlux) {
   *pFlux << pTextes.langue;
 }
 
-class Langue : public ::testing::TestWithParam<Textes> {
+// Each language in the described layout and in the compact one.
+class Langue : public ::testing::TestWithParam<std::tuple<Textes, bool>> {
  protected:
   void SetUp() override {
-    if (!plateforme::choisirLangue(GetParam().langue, CATALOGUES)) GTEST_SKIP() << "no msgfmt";
+    const char* langue = std::get<0>(GetParam()).langue;
+    if (!plateforme::choisirLangue(langue, CATALOGUES)) GTEST_SKIP() << "no msgfmt";
     dossier_.preparerDonneesDuJeu();
   }
   void TearDown() override { plateforme::choisirLangue("", CATALOGUES); }
@@ -63,9 +60,13 @@ class Langue : public ::testing::TestWithParam<Textes> {
 };
 
 TEST_P(Langue, ChaqueEcranASesTextesASaPlace) {
-  const Textes& t = GetParam();
+  const auto& [t, compact] = GetParam();
+  Reglages reglages;
+  reglages.graine = 1;
+  reglages.compact = compact;
+  const Disposition& d = compact ? DISPOSITION_COMPACTE : DISPOSITION_DECRITE;
   TerminalScripte terminal{"x", "\r", "\r", "Marin\r", "\x1b[B\r", "q"};
-  executerProgramme(terminal, 1);
+  executerStatut(terminal, [&] { return programmePrincipal(reglages); });
   const auto& vues = terminal.vues();
   ASSERT_GE(vues.size(), 7u);
   EXPECT_EQ(ligne(vues[1], 2), t.indication);
@@ -78,22 +79,39 @@ TEST_P(Langue, ChaqueEcranASesTextesASaPlace) {
   EXPECT_EQ(ligne(vues[2], 5), t.parametres);
   EXPECT_EQ(ligne(vues[2], 6), t.retour);
   const plateforme::Ecran& jeu = vues[5];
-  EXPECT_EQ(ligne(jeu, 35).substr(34), t.touches);
-  EXPECT_EQ(texte(jeu, 25, 28, static_cast<int>(plateforme::largeurUtf8(t.score))), t.score);
-  EXPECT_EQ(texte(jeu, 25, 29, static_cast<int>(plateforme::largeurUtf8(t.tirs))), t.tirs);
-  EXPECT_EQ(texte(jeu, 25, 30, static_cast<int>(plateforme::largeurUtf8(t.reussis))), t.reussis);
-  EXPECT_EQ(ligne(vues[6], 33), t.oui);
-  EXPECT_EQ(ligne(vues[6], 34), t.non);
+  EXPECT_EQ(texte(jeu, d.touches.x, d.touches.y, largeur(t.touches)), t.touches);
+  // Both panels' labels, each row closed by its frame's right edge.
+  const Disposition::Panneaux& p = d.panneaux;
+  for (const int x : {p.xJoueur, p.xOrdinateur}) {
+    int rangee = p.rangeeCadre + 1;
+    for (const char* libelle : {t.score, t.tirs, t.reussis}) {
+      EXPECT_EQ(texte(jeu, x + p.decalageTexte, rangee, largeur(libelle)), libelle) << x;
+      EXPECT_EQ(texte(jeu, x + p.largeurCadre, rangee++, 1), "|") << libelle;
+    }
+  }
+  EXPECT_EQ(ligne(vues[6], d.question.y + 1), t.oui);
+  EXPECT_EQ(ligne(vues[6], d.question.y + 2), t.non);
+  // Past the start screen (the window's, not the settings' choice), the compact screens hold
+  // in 80 x 24.
+  for (std::size_t i = 1; compact && i < vues.size(); ++i) {
+    for (int y = 1; y <= 45; ++y) {
+      EXPECT_LE(largeur(ligne(vues[i], y)), y <= 24 ? 80 : 0) << "screen " << i << " row " << y;
+    }
+  }
 
   TerminalScripte placement;
-  executer(placement, [] { afficherInfoPlacement(1, "tavrun", DISPOSITION_DECRITE); });
+  executer(placement, [&] { afficherInfoPlacement(1, "tavrun", d); });
   // Padded in cells to the widest count, however many bytes its letters take.
-  EXPECT_EQ(texte(52, 5, 30),
+  EXPECT_EQ(texte(d.infoPlacement.x, d.infoPlacement.rangeeCompte, 30),
             std::string(t.reste) + std::string(30 - plateforme::largeurUtf8(t.reste), ' '));
 }
 
-INSTANTIATE_TEST_SUITE_P(EnAnglaisEtEnFrancais, Langue, ::testing::ValuesIn(TEXTES),
-                         [](const auto& pInfo) { return std::string(pInfo.param.langue); });
+INSTANTIATE_TEST_SUITE_P(EnAnglaisEtEnFrancais, Langue,
+                         ::testing::Combine(::testing::ValuesIn(TEXTES), ::testing::Bool()),
+                         [](const auto& pInfo) {
+                           return std::string(std::get<0>(pInfo.param).langue) +
+                                  (std::get<1>(pInfo.param) ? "Compacte" : "Decrite");
+                         });
 
 // Every message id of the code is in each catalogue, and nothing else is: the ids are drawn
 // from the sources as a translator would (xgettext), compared by msgcmp and counted.
