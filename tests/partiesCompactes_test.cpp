@@ -18,6 +18,12 @@
 namespace {
 
 const std::string BAS(touches::BAS);
+// From the start screen to the listing of a fleet of three ships of each type.
+std::string listerTroisParType() {
+  std::string touches = "x\r" + BAS + "\r" + BAS + "\r3\r";
+  for (int i = 0; i < 12; ++i) touches += "1\rb\r";
+  return touches + std::string(touches::HAUT) + "\r";
+}
 // From the start screen to the first move of a game placed at random.
 const std::string VERS_LA_PARTIE = "x\r\rMarin\r" + BAS + "\r";
 const Disposition& C = DISPOSITION_COMPACTE;
@@ -51,6 +57,12 @@ const std::vector<EcranCompact> ECRANS = {
     {"liste des parametres",
      "x\r" + BAS + "\r\r",
      {{1, 1, "Nombre d'instances 1"}, {1, 9, "Couleur : "}}},
+    {"liste de 25 lignes",
+     listerTroisParType(),
+     {{1, 1, "Nombre d'instances 3"}, {1, 23, "Couleur : "}, {1, 24, "lignes 1-23 sur 25 "}}},
+    {"liste de 25 lignes, page suivante",
+     listerTroisParType() + " ",
+     {{1, 1, "Couleur : BLEU"}, {1, 23, "Couleur : "}, {1, 24, "lignes 3-25 sur 25 "}}},
     {"nombre d'instances",
      "x\r" + BAS + "\r" + BAS + "\r",
      {{1, 4, "Saisir le nombre d'instances de bateau par type:"}}},

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,7 +81,7 @@ std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
 
 constexpr int RANGEES_PAGE = plateforme::HAUTEUR_COMPACTE - 1;  // the last row says where
 
-void afficherPageRegles(const std::vector<std::string>& pRangees, int pPremiere) {
+void afficherPage(const std::vector<std::string>& pRangees, int pPremiere) {
   clrscr();
   const int nombre = static_cast<int>(pRangees.size());
   const int derniere = std::min(nombre, pPremiere + RANGEES_PAGE);
@@ -111,6 +112,30 @@ std::optional<int> defiler(int pPremiere, int pNombre) {
     return std::nullopt;
   }
   return std::clamp(premiere, 0, derniere);
+}
+
+// Rows drawn whole by pEntier, where any key leaves; while the window is compact and pPaginer
+// says so, a page at a time with where it stands on the last row, and any key but those that
+// scroll leaves.
+void parcourir(const std::vector<std::string>& pRangees, const std::function<void()>& pEntier,
+               const std::function<bool()>& pPaginer) {
+  int premiere = 0;
+  const auto afficher = [&] {
+    if (pPaginer()) {
+      afficherPage(pRangees, premiere);
+    } else {
+      pEntier();
+    }
+  };
+  afficher();
+  const Redessin redessin(afficher);
+  while (pPaginer()) {
+    const auto suivante = defiler(premiere, static_cast<int>(pRangees.size()));
+    if (!suivante) return;
+    premiere = *suivante;
+    afficher();
+  }
+  lireTouche();
 }
 
 }  // namespace
@@ -150,29 +175,31 @@ void afficherRegles() {
   ecrire(lireRegles());
 }
 
-// In the full layout the whole text, and any key leaves. In the compact one a page at a time,
-// with where it stands on the last row; any key but those that scroll leaves.
+// In the full layout the whole text; in the compact one, page by page.
 void lireLesRegles() {
   const std::string texte = lireRegles();
-  const std::vector<std::string> rangees = rangeesDuTexte(texte);
-  int premiere = 0;
-  const auto afficher = [&] {
-    if (consoleCompacte()) {
-      afficherPageRegles(rangees, premiere);
-    } else {
-      clrscr();
-      ecrire(texte);
-    }
+  parcourir(
+      rangeesDuTexte(texte),
+      [&] {
+        clrscr();
+        ecrire(texte);
+      },
+      consoleCompacte);
+}
+
+// The rows the listing wrote are read back from the screen and paged when they are more than
+// the compact window holds.
+void lireParam(const Tparam& pParam) {
+  const auto entier = [&] {
+    clrscr();
+    afficherParam(pParam);
   };
-  afficher();
-  const Redessin redessin(afficher);
-  while (consoleCompacte()) {
-    const auto suivante = defiler(premiere, static_cast<int>(rangees.size()));
-    if (!suivante) return;
-    premiere = *suivante;
-    afficher();
-  }
-  lireTouche();
+  entier();
+  std::vector<std::string> rangees;
+  for (int y = 1; y < rangeeCurseur(); ++y) rangees.push_back(texteRangee(y));
+  parcourir(rangees, entier, [&] {
+    return consoleCompacte() && static_cast<int>(rangees.size()) > plateforme::HAUTEUR_COMPACTE;
+  });
 }
 
 char glypheDuTir(int pMarque, const Reglages& pReglages) {
