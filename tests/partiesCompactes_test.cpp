@@ -101,6 +101,11 @@ const std::vector<EcranCompact> ECRANS = {
      {{1, 9, std::string(25, '-')},
       {1, 10, "Une erreur s'est produite"},
       {1, 5, "-> Charger partie"}}},
+    {"echec du chargement apres un redimensionnement",
+     "x" + BAS + "\r",
+     {{1, 9, std::string(25, '-')},
+      {1, 10, "Une erreur s'est produite"},
+      {1, 5, "-> Charger partie"}}},
     {"partie sauvegardee", VERS_LA_PARTIE + "s", {{7, 21, "Sauvegarde effectuee."}}},
     {"meilleurs scores",
      "x" + BAS + BAS + "\r",
@@ -141,6 +146,11 @@ TEST_F(EcransCompacts, ChaqueEcranASesCellulesDansLaFenetre) {
   for (const EcranCompact& ecran : ECRANS) {
     TerminalScripte terminal;
     terminal.taper(ecran.touches);
+    // A resize across the threshold and back, after which the screen is drawn again.
+    if (std::string(ecran.nom).find("redimensionnement") != std::string::npos) {
+      terminal.basculer();
+      terminal.basculer();
+    }
     executerProgramme(terminal, 1, compact());
     for (const Attendu& a : ecran.cellules) {
       EXPECT_EQ(texte(a.x, a.y, static_cast<int>(a.texte.size())), a.texte)
