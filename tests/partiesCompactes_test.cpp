@@ -49,6 +49,9 @@ struct EcranCompact {
 };
 
 const std::vector<EcranCompact> ECRANS = {
+    {"ecran d'accueil centre",
+     "",
+     {{3, 1, "##   ##"}, {9, 21, "Trouvez les navires"}, {22, 23, "Appuyez sur une touche"}}},
     {"menu principal",
      "x",
      {{1, 1, std::string(33, '-'), LIGHTCYAN}, {1, 4, "-> Nouvelle partie"}, {1, 8, "   Quitter"}}},

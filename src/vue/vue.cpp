@@ -140,8 +140,9 @@ void parcourir(const std::vector<std::string>& pRangees, const std::function<voi
 
 }  // namespace
 
-// In the compact window the runs of blank lines shrink to one and the margin common to every
-// line goes, as far as needed, so that the text fits; what is still too large is cut.
+// In the compact window the runs of blank lines shrink to one, the blank lines at either end and
+// the margin common to every line go, and what is left is centred; what is still too large keeps
+// its middle.
 void afficherStartScreen() {
   clrscr();
   if (!consoleCompacte()) {
@@ -155,18 +156,27 @@ void afficherStartScreen() {
   std::size_t largeur = 0;
   for (const std::string& ligne : rangeesDuTexte(*texte, std::string::npos)) {
     const std::size_t debut = ligne.find_first_not_of(' ');
-    if (debut == std::string::npos && !lignes.empty() && lignes.back().empty()) continue;
+    if (debut == std::string::npos && (lignes.empty() || lignes.back().empty())) continue;
     lignes.push_back(debut == std::string::npos ? std::string{} : ligne);
     if (debut != std::string::npos) marge = std::min(marge, debut);
     largeur = std::max(largeur, ligne.size());
   }
-  const auto largeurMax = static_cast<std::size_t>(plateforme::LARGEUR_COMPACTE);
-  const std::size_t retrait = largeur > largeurMax ? std::min(marge, largeur - largeurMax) : 0;
-  const int nombre = std::min(static_cast<int>(lignes.size()), plateforme::HAUTEUR_COMPACTE);
-  for (int i = 0; i < nombre; ++i) {
-    const std::string& ligne = lignes[static_cast<std::size_t>(i)];
-    gotoxy(1, i + 1);
-    if (ligne.size() > retrait) ecrire(ligne.substr(retrait, largeurMax));
+  if (!lignes.empty() && lignes.back().empty()) lignes.pop_back();
+  if (lignes.empty()) return;
+  const int largeurTexte = static_cast<int>(largeur - marge);
+  const int hauteurTexte = static_cast<int>(lignes.size());
+  const int largeurMax = plateforme::LARGEUR_COMPACTE;
+  const int hauteurMax = plateforme::HAUTEUR_COMPACTE;
+  // Either the text's offset in the window, or the window's in the text.
+  const int gauche = std::max(0, (largeurMax - largeurTexte) / 2);
+  const auto retrait =
+      marge + static_cast<std::size_t>(std::max(0, (largeurTexte - largeurMax) / 2));
+  const int haut = std::max(0, (hauteurMax - hauteurTexte) / 2);
+  const int premiere = std::max(0, (hauteurTexte - hauteurMax) / 2);
+  for (int i = 0; i < std::min(hauteurTexte, hauteurMax); ++i) {
+    const std::string& ligne = lignes[static_cast<std::size_t>(premiere + i)];
+    gotoxy(gauche + 1, haut + i + 1);
+    if (ligne.size() > retrait) ecrire(ligne.substr(retrait, static_cast<std::size_t>(largeurMax)));
   }
 }
 
