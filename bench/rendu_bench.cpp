@@ -25,9 +25,9 @@ namespace {
 using plateforme::CapacitesTerminal;
 constexpr CapacitesTerminal XTERM{.effaceEnCouleur = true, .repete = true};
 
-// The screen after each step of the path, once.
-const std::vector<plateforme::Ecran>& vuesDuParcours() {
-  static const std::vector<plateforme::Ecran> vues = [] {
+// The screen after each step of the path, once for each layout.
+std::vector<plateforme::Ecran> parcourir(bool pCompact) {
+  {
     DossierTemporaire dossier;
     for (const char* nom : {"regles.txt", "startScreen.txt"}) {
       std::filesystem::copy_file(std::filesystem::path(KORVANE_DONNEES) / nom,
@@ -38,10 +38,16 @@ const std::vector<plateforme::Ecran>& vuesDuParcours() {
     for (const Etape& etape : parcoursJoueur()) {
       if (!etape.touches.empty()) t.taper(etape.touches);
     }
-    executerProgramme(t, 1);
+    Reglages reglages;
+    reglages.compact = pCompact;
+    executerProgramme(t, 1, reglages);
     return t.vues();
-  }();
-  return vues;
+  }
+}
+const std::vector<plateforme::Ecran>& vuesDuParcours(bool pCompact = false) {
+  static const std::vector<plateforme::Ecran> decrites = parcourir(false);
+  static const std::vector<plateforme::Ecran> compactes = parcourir(true);
+  return pCompact ? compactes : decrites;
 }
 
 // The frame of one step, the terminal showing the steps before. The time is the renderer's for
@@ -170,13 +176,15 @@ std::size_t octetsNcursesPour(const char* pTerm, const Figure& pFigure) {
 // One terminal type: the renderer with what its terminfo entry says (outside tmux and GNU
 // screen), its bytes for each figure and ncurses' (the counter ending in _nc) for the same
 // screens. The time is the renderer's for the full game frame.
+CapacitesTerminal capacitesDe(const char* pTerm) {
+  const Environnement term("TERM", pTerm);
+  const Environnement tmux("TMUX", nullptr);
+  const Environnement sty("STY", nullptr);
+  return plateforme::capacitesTerminal();
+}
+
 void BM_Terminal(benchmark::State& pEtat, const char* pTerm) {
-  const CapacitesTerminal capacites = [pTerm] {
-    const Environnement term("TERM", pTerm);
-    const Environnement tmux("TMUX", nullptr);
-    const Environnement sty("STY", nullptr);
-    return plateforme::capacitesTerminal();
-  }();
+  const CapacitesTerminal capacites = capacitesDe(pTerm);
   const plateforme::Ecran& jeu = vuesDuParcours().at(ETAPE_JEU);
   for (auto _ : pEtat) {
     plateforme::Rendu rendu(capacites);
@@ -202,5 +210,32 @@ BENCHMARK_CAPTURE(BM_Terminal, screen_256color, "screen-256color");
 BENCHMARK_CAPTURE(BM_Terminal, xterm_kitty, "xterm-kitty");
 BENCHMARK_CAPTURE(BM_Terminal, console_linux, "linux");
 BENCHMARK_CAPTURE(BM_Terminal, rxvt_unicode_256color, "rxvt-unicode-256color");
+
+// The compact layout (80 x 24) on the same path: its full game frame and its aiming move, beside
+// ncurses' for the same screens (the cells off the 80 x 24 window are blank on both sides).
+void BM_Compact(benchmark::State& pEtat, const char* pTerm) {
+  const CapacitesTerminal capacites = capacitesDe(pTerm);
+  const auto& vues = vuesDuParcours(true);
+  for (auto _ : pEtat) {
+    plateforme::Rendu rendu(capacites);
+    benchmark::DoNotOptimize(rendu.trame(vues.at(ETAPE_JEU)));
+  }
+  plateforme::Rendu complet(capacites);
+  pEtat.counters["3_jeu"] = static_cast<double>(complet.trame(vues.at(ETAPE_JEU)).size());
+  plateforme::Rendu suite(capacites);
+  for (std::size_t i = 0; i < ETAPE_VISEE; ++i) suite.trame(vues.at(i));
+  pEtat.counters["7_dep_visee"] = static_cast<double>(suite.trame(vues.at(ETAPE_VISEE)).size());
+  try {
+    pEtat.counters["3_jeu_nc"] =
+        static_cast<double>(octetsNcurses({vues.at(ETAPE_JEU)}, pTerm).at(0));
+    const std::vector<plateforme::Ecran> jusquIci(
+        vues.begin(), vues.begin() + static_cast<std::ptrdiff_t>(ETAPE_VISEE) + 1);
+    pEtat.counters["7_dep_visee_nc"] = static_cast<double>(octetsNcurses(jusquIci, pTerm).back());
+  } catch (const std::exception& e) {
+    pEtat.SkipWithError(e.what());
+  }
+}
+BENCHMARK_CAPTURE(BM_Compact, xterm_256color, "xterm-256color");
+BENCHMARK_CAPTURE(BM_Compact, tmux_256color, "tmux-256color");
 
 }  // namespace

@@ -84,10 +84,20 @@ void chargerPartie(EtatMenu& pEtat) {
     }
     libererSiTenu(pEtat);
   } else {
-    const Choix& echec = disposition(pEtat.reglages).echecChargement;
-    tracerLigneH(echec.x, echec.premiereRangee - 1, echec.largeurRegle);
-    gotoxy(echec.x, echec.premiereRangee);
-    ecrire(tr("Une erreur s'est produite"));
+    // Drawn under the main menu, which a change of layout draws again first.
+    const auto afficherEchec = [&pEtat] {
+      const Choix& echec = disposition(pEtat.reglages).echecChargement;
+      tracerLigneH(echec.x, echec.premiereRangee - 1, echec.largeurRegle);
+      gotoxy(echec.x, echec.premiereRangee);
+      ecrire(tr("Une erreur s'est produite"));
+    };
+    afficherEchec();
+    const Redessin redessin([&] {
+      afficherMenuPrinc(pEtat.choixMenu, disposition(pEtat.reglages));
+      afficherEchec();
+    });
+    lireTouche();
+    return;
   }
   lireTouche();
 }

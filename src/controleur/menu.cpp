@@ -35,9 +35,7 @@ void menuParam(Tparam& pParametre, const Reglages& pReglages) {
     choix = choisirLigne(1, NB_LIGNES, disposition(pReglages).menu.premiereRangee, choix,
                          [&](int pChoix) { afficherMenuParam(pChoix, disposition(pReglages)); });
     if (choix == 1) {
-      clrscr();
-      afficherParam(pParametre);
-      lireTouche();
+      lireParam(pParametre);
     } else if (choix == 2) {
       parametrerPartie(pParametre);
     } else {

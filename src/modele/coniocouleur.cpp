@@ -38,6 +38,16 @@ void ecrireLigne(std::string_view pTexte) {
   ecrire("\n");
 }
 
+std::string texteRangee(int y) {
+  std::string texte = ecranCourant().ligne(y);
+  texte.erase(texte.find_last_not_of(' ') + 1);
+  return texte;
+}
+
+int rangeeCurseur() {
+  return ecranCourant().curseurY();
+}
+
 namespace {
 
 // The screens in place, outermost first.

@@ -76,6 +76,9 @@ void textcolor(int _color);
 void ecrire(std::string_view pTexte);
 // Writes the text and a line break, as puts does.
 void ecrireLigne(std::string_view pTexte);
+// What row y shows, up to its last character that is not blank; the cursor's row.
+std::string texteRangee(int y);
+int rangeeCurseur();
 
 // Waits for one key and gives its code; an arrow gives 224 and then 72, 80, 75 or 77. When the
 // window crosses a size where the layout changes, the screen is blanked and drawn again by the

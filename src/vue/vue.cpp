@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,7 +86,7 @@ std::vector<std::string> rangeesDuTexte(const std::string& pTexte,
 
 constexpr int RANGEES_PAGE = plateforme::HAUTEUR_COMPACTE - 1;  // the last row says where
 
-void afficherPageRegles(const std::vector<std::string>& pRangees, int pPremiere) {
+void afficherPage(const std::vector<std::string>& pRangees, int pPremiere) {
   clrscr();
   const int nombre = static_cast<int>(pRangees.size());
   const int derniere = std::min(nombre, pPremiere + RANGEES_PAGE);
@@ -119,12 +120,37 @@ std::optional<int> defiler(int pPremiere, int pNombre) {
   return std::clamp(premiere, 0, derniere);
 }
 
+// Rows drawn whole by pEntier, where any key leaves; while the window is compact and pPaginer
+// says so, a page at a time with where it stands on the last row, and any key but those that
+// scroll leaves.
+void parcourir(const std::vector<std::string>& pRangees, const std::function<void()>& pEntier,
+               const std::function<bool()>& pPaginer) {
+  int premiere = 0;
+  const auto afficher = [&] {
+    if (pPaginer()) {
+      afficherPage(pRangees, premiere);
+    } else {
+      pEntier();
+    }
+  };
+  afficher();
+  const Redessin redessin(afficher);
+  while (pPaginer()) {
+    const auto suivante = defiler(premiere, static_cast<int>(pRangees.size()));
+    if (!suivante) return;
+    premiere = *suivante;
+    afficher();
+  }
+  lireTouche();
+}
+
 }  // namespace
 
 // The long texts are files: a language's catalogue names its own file for each (the launcher
 // copies them into the data folder beside the described ones).
-// In the compact window the runs of blank lines shrink to one and the margin common to every
-// line goes, as far as needed, so that the text fits; what is still too large is cut.
+// In the compact window the runs of blank lines shrink to one, the blank lines at either end and
+// the margin common to every line go, and what is left is centred; what is still too large keeps
+// its middle.
 void afficherStartScreen() {
   clrscr();
   const std::string nom = tr("startScreen.txt");
@@ -139,20 +165,31 @@ void afficherStartScreen() {
   std::size_t largeur = 0;
   for (const std::string& ligne : rangeesDuTexte(*texte, std::string::npos)) {
     const std::size_t debut = ligne.find_first_not_of(' ');
-    if (debut == std::string::npos && !lignes.empty() && lignes.back().empty()) continue;
+    if (debut == std::string::npos && (lignes.empty() || lignes.back().empty())) continue;
     lignes.push_back(debut == std::string::npos ? std::string{} : ligne);
     if (debut != std::string::npos) marge = std::min(marge, debut);
     largeur = std::max(largeur, plateforme::largeurUtf8(ligne));
   }
-  const auto largeurMax = static_cast<std::size_t>(plateforme::LARGEUR_COMPACTE);
-  const std::size_t retrait = largeur > largeurMax ? std::min(marge, largeur - largeurMax) : 0;
-  const int nombre = std::min(static_cast<int>(lignes.size()), plateforme::HAUTEUR_COMPACTE);
-  for (int i = 0; i < nombre; ++i) {
-    const std::string& ligne = lignes[static_cast<std::size_t>(i)];
-    gotoxy(1, i + 1);
+  if (!lignes.empty() && lignes.back().empty()) lignes.pop_back();
+  if (lignes.empty()) return;
+  const int largeurTexte = static_cast<int>(largeur - marge);
+  const int hauteurTexte = static_cast<int>(lignes.size());
+  const int largeurMax = plateforme::LARGEUR_COMPACTE;
+  const int hauteurMax = plateforme::HAUTEUR_COMPACTE;
+  // Either the text's offset in the window, or the window's in the text.
+  const int gauche = std::max(0, (largeurMax - largeurTexte) / 2);
+  const auto retrait =
+      marge + static_cast<std::size_t>(std::max(0, (largeurTexte - largeurMax) / 2));
+  const int haut = std::max(0, (hauteurMax - hauteurTexte) / 2);
+  const int premiere = std::max(0, (hauteurTexte - hauteurMax) / 2);
+  for (int i = 0; i < std::min(hauteurTexte, hauteurMax); ++i) {
+    const std::string& ligne = lignes[static_cast<std::size_t>(premiere + i)];
+    gotoxy(gauche + 1, haut + i + 1);
     // The margin is spaces: as many bytes as cells.
-    const std::string_view reste = std::string_view(ligne).substr(std::min(retrait, ligne.size()));
-    ecrire(reste.substr(0, plateforme::octetsDesCellules(reste, largeurMax)));
+    if (ligne.size() <= retrait) continue;
+    const std::string_view reste = std::string_view(ligne).substr(retrait);
+    ecrire(reste.substr(
+        0, plateforme::octetsDesCellules(reste, static_cast<std::size_t>(largeurMax))));
   }
 }
 
@@ -161,29 +198,31 @@ void afficherRegles() {
   ecrire(lireRegles());
 }
 
-// In the full layout the whole text, and any key leaves. In the compact one a page at a time,
-// with where it stands on the last row; any key but those that scroll leaves.
+// In the full layout the whole text; in the compact one, page by page.
 void lireLesRegles() {
   const std::string texte = lireRegles();
-  const std::vector<std::string> rangees = rangeesDuTexte(texte);
-  int premiere = 0;
-  const auto afficher = [&] {
-    if (consoleCompacte()) {
-      afficherPageRegles(rangees, premiere);
-    } else {
-      clrscr();
-      ecrire(texte);
-    }
+  parcourir(
+      rangeesDuTexte(texte),
+      [&] {
+        clrscr();
+        ecrire(texte);
+      },
+      consoleCompacte);
+}
+
+// The rows the listing wrote are read back from the screen and paged when they are more than
+// the compact window holds.
+void lireParam(const Tparam& pParam) {
+  const auto entier = [&] {
+    clrscr();
+    afficherParam(pParam);
   };
-  afficher();
-  const Redessin redessin(afficher);
-  while (consoleCompacte()) {
-    const auto suivante = defiler(premiere, static_cast<int>(rangees.size()));
-    if (!suivante) return;
-    premiere = *suivante;
-    afficher();
-  }
-  lireTouche();
+  entier();
+  std::vector<std::string> rangees;
+  for (int y = 1; y < rangeeCurseur(); ++y) rangees.push_back(texteRangee(y));
+  parcourir(rangees, entier, [&] {
+    return consoleCompacte() && static_cast<int>(rangees.size()) > plateforme::HAUTEUR_COMPACTE;
+  });
 }
 
 char glypheDuTir(int pMarque, const Reglages& pReglages) {

@@ -35,4 +35,7 @@ void afficherTouchesJeu(const Disposition& pDisposition);
 
 std::string saisirPseudo();
 void afficherParam(const Tparam& pParam);
+// The settings listing until the player leaves it; in the compact window, page by page when it is
+// taller than the window.
+void lireParam(const Tparam& pParam);
 void afficherCouleur(int pI);

@@ -115,14 +115,18 @@ TEST_F(PartieAvecOptions, UneDefaiteDevoileLaFlotteAvantLEcranDeFin) {
   EXPECT_TRUE(finVue);
 }
 
-TEST_F(PartieAvecOptions, UnClicSurLaCibleViseEtTire) {
-  TerminalScripte t{clicSurCase(GRILLE_JOUEUR, 3, 2), "\x1b[<2;98;9M",
-                    clicSurCase(GRILLE_CIBLE, 3, 2)};
-  t.activerSouris();
-  jouerAvec(t, 1, {.souris = true});
-  // Clicks on the own board and right clicks do nothing; the left click on the target fires.
-  EXPECT_EQ(getLongPile(*p.joueur1->pileCoup), 1);
-  EXPECT_EQ(p.joueur1->pileCoup->debut->coup.position, codeCase(3, 2));
+TEST_F(PartieAvecOptions, UnClicSurLaCibleViseEtTireDansLesDeuxDispositions) {
+  for (const bool compact : {false, true}) {
+    const Disposition& ecran = compact ? DISPOSITION_COMPACTE : DISPOSITION_DECRITE;
+    p = nouvellePartie();
+    TerminalScripte t{clicSurCase(ecran.grilleJoueur, 3, 2), "\x1b[<2;98;9M",
+                      clicSurCase(ecran.grilleCible, 3, 2)};
+    t.activerSouris();
+    jouerAvec(t, 1, {.souris = true, .compact = compact});
+    // Clicks on the own board and right clicks do nothing; the left click on the target fires.
+    EXPECT_EQ(getLongPile(*p.joueur1->pileCoup), 1) << compact;
+    EXPECT_EQ(p.joueur1->pileCoup->debut->coup.position, codeCase(3, 2)) << compact;
+  }
 }
 
 TEST(PlacementALaSouris, UnClicDeplaceLeBateauUnAutreLePoseUnDroitLeTourne) {

@@ -6,8 +6,9 @@
 namespace {
 
 // The middle character of a cell of the target board.
-std::string caseCible(const plateforme::Ecran& pEcran, int pLigne, int pColonne) {
-  const Point p = caractereDeCase(DISPOSITION_DECRITE.grilleCible, pLigne, pColonne);
+std::string caseCible(const plateforme::Ecran& pEcran, const Disposition& pDisposition, int pLigne,
+                      int pColonne) {
+  const Point p = caractereDeCase(pDisposition.grilleCible, pLigne, pColonne);
   return texte(pEcran, p.x, p.y, 1);
 }
 
@@ -20,7 +21,13 @@ std::string repeter(std::string_view pTouche, int pFois) {
 }  // namespace
 
 bool estEcranDeJeu(const plateforme::Ecran& pEcran) {
-  return ligne(pEcran, 35).find("S: Sauvegarder") != std::string::npos && ligne(pEcran, 32).empty();
+  return estEcranDeJeuDans(pEcran, DISPOSITION_DECRITE);
+}
+
+bool estEcranDeJeuDans(const plateforme::Ecran& pEcran, const Disposition& pDisposition) {
+  return ligne(pEcran, pDisposition.touches.y).find("S: Sauvegarder") != std::string::npos &&
+         ligne(pEcran, pDisposition.question.y).empty() &&
+         ligne(pEcran, pDisposition.finDevoilee.y).empty();
 }
 
 std::string JoueurAutomatique::viser(const plateforme::Ecran& pEcran) {
@@ -28,7 +35,7 @@ std::string JoueurAutomatique::viser(const plateforme::Ecran& pEcran) {
   int colonneCurseur = 1;
   for (int l = 1; l <= 10; ++l) {
     for (int c = 1; c <= 10; ++c) {
-      if (caseCible(pEcran, l, c) == "O") {
+      if (caseCible(pEcran, *disposition_, l, c) == "O") {
         ligneCurseur = l;
         colonneCurseur = c;
       }
@@ -40,7 +47,7 @@ std::string JoueurAutomatique::viser(const plateforme::Ecran& pEcran) {
   for (int i = 99; i >= 0; --i) {
     const int l = i / 10 + 1;
     const int c = i % 10 + 1;
-    if (caseCible(pEcran, l, c) == " ") {
+    if (caseCible(pEcran, *disposition_, l, c) == " ") {
       ligneCible = l;
       colonneCible = c;
     }
@@ -54,7 +61,7 @@ std::string JoueurAutomatique::viser(const plateforme::Ecran& pEcran) {
 }
 
 std::optional<std::string> JoueurAutomatique::operator()(const plateforme::Ecran& pEcran) {
-  if (estEcranDeJeu(pEcran)) {
+  if (estEcranDeJeuDans(pEcran, *disposition_)) {
     if (sauver_) {
       sauver_ = false;
       return "s";
@@ -65,7 +72,8 @@ std::optional<std::string> JoueurAutomatique::operator()(const plateforme::Ecran
     }
     return viser(pEcran);
   }
-  if (ligne(pEcran, 32).find("Sauvegarde effectuee") != std::string::npos) return "x";
+  if (ligne(pEcran, disposition_->question.y).find("Sauvegarde effectuee") != std::string::npos)
+    return "x";
   if (apres_.empty()) return std::nullopt;
   std::string suivante = apres_.front();
   apres_.pop_front();

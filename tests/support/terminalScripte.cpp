@@ -31,6 +31,11 @@ int TerminalScripte::lireCode(const plateforme::Ecran& pEcran) {
     }
     // A piece that ends inside a sequence is followed by a pause as long as a real one.
     if (decodeur_.sequenceEnCours()) decodeur_.attendre(plateforme::DELAI_ECHAP);
+    if (morceaux_.front() == BASCULE) {
+      morceaux_.pop_front();
+      compacte_ = !compacte_;
+      return plateforme::CODE_DISPOSITION;
+    }
     decodeur_.alimenter(morceaux_.front());
     morceaux_.pop_front();
   }
@@ -82,8 +87,9 @@ int attribut(int x, int y) {
   return attribut(plateforme::ecranCourant(), x, y);
 }
 
-int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine) {
-  Reglages reglages;
+int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine, Reglages pReglages) {
+  Reglages& reglages = pReglages;
   reglages.graine = pGraine;
+  if (reglages.compact) pTerminal.rendreCompacte();
   return executerStatut(pTerminal, [&reglages] { return programmePrincipal(reglages); });
 }

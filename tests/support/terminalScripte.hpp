@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "modele/reglages.hpp"
 #include "plateforme/clavier.hpp"
 #include "plateforme/console.hpp"
 
@@ -28,6 +29,11 @@ class TerminalScripte final : public plateforme::Peripherique {
   explicit TerminalScripte(std::initializer_list<std::string_view> pMorceaux);
 
   void taper(std::string_view pMorceau);
+  // The layout the game draws in, as the real terminal says it; basculer() is read as a resize
+  // across the threshold between two pieces.
+  void rendreCompacte(bool pCompacte = true) { compacte_ = pCompacte; }
+  void basculer() { morceaux_.emplace_back(BASCULE); }
+  bool compacte() const override { return compacte_; }
   // Once the script is used up, the player answers what the screen shows: the next piece, or
   // nothing to end the input.
   using Joueur = std::function<std::optional<std::string>(const plateforme::Ecran&)>;
@@ -42,11 +48,13 @@ class TerminalScripte final : public plateforme::Peripherique {
   int codesLus() const { return codesLus_; }
 
  private:
+  static constexpr std::string_view BASCULE = "\xff<bascule>";
   std::deque<std::string> morceaux_;
   Joueur joueur_;
   plateforme::DecodeurTouches decodeur_;
   std::vector<plateforme::Ecran> vues_;
   int codesLus_ = 0;
+  bool compacte_ = false;
 };
 
 // Runs pCorps with this terminal as the console, on a fresh screen. Gives the exit status the
@@ -54,8 +62,9 @@ class TerminalScripte final : public plateforme::Peripherique {
 int executerStatut(TerminalScripte& pTerminal, const std::function<int()>& pCorps);
 // The same for a body with no result of its own (0 when it returns).
 int executer(TerminalScripte& pTerminal, const std::function<void()>& pCorps);
-// The whole program, its random sequence seeded with pGraine.
-int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine);
+// The whole program, its random sequence seeded with pGraine; with pReglages.compact the
+// terminal draws in the compact layout.
+int executerProgramme(TerminalScripte& pTerminal, unsigned pGraine, Reglages pReglages = {});
 
 // Reading the screen model: text of n cells from (x, y), a whole row without trailing blanks,
 // a cell's attribute.
