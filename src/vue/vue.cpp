@@ -183,7 +183,8 @@ void afficherStartScreen() {
   const int haut = std::max(0, (hauteurMax - hauteurTexte) / 2);
   const int premiere = std::max(0, (hauteurTexte - hauteurMax) / 2);
   for (int i = 0; i < std::min(hauteurTexte, hauteurMax); ++i) {
-    const std::string& ligne = lignes[static_cast<std::size_t>(premiere + i)];
+    const std::string& ligne =
+        lignes.at(static_cast<std::size_t>(premiere) + static_cast<std::size_t>(i));
     gotoxy(gauche + 1, haut + i + 1);
     // The margin is spaces: as many bytes as cells.
     if (ligne.size() <= retrait) continue;
