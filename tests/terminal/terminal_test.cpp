@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <string.h>
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -207,12 +208,16 @@ TEST_F(VraiTerminal, PlacementALaMainAvecLesFleches) {
     jeu.touches(repeter("Right", i + 1) + "Enter");
   }
   ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder /// Z: Annuler le coup /// Q: Quitter"));
-  const std::string couleurs = jeu.ecran(true);
-  // Row A of the own board: the four ships side by side, each in its colour.
-  const std::string rangeeA = rangee(couleurs, 6);
-  for (const char* fond : {"101m", "42m", "44m", "105m"}) {
-    EXPECT_NE(rangeeA.find(fond), std::string::npos) << fond;
-  }
+  // Row A of the own board: the four ships side by side, each in its colour. tmux may show the
+  // key line before it has drawn the whole frame: the row is read until it settles.
+  constexpr const char* FONDS[] = {"101m", "42m", "44m", "105m"};
+  std::string rangeeA;
+  attendreQue([&] {
+    rangeeA = rangee(jeu.ecran(true), 6);
+    return std::ranges::all_of(FONDS,
+                               [&](const char* f) { return rangeeA.find(f) != std::string::npos; });
+  });
+  for (const char* fond : FONDS) EXPECT_NE(rangeeA.find(fond), std::string::npos) << fond;
   EXPECT_NE(jeu.ecran().find("Marin"), std::string::npos);
 }
 
