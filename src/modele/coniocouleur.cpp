@@ -50,10 +50,8 @@ int rangeeCurseur() {
 
 namespace {
 
-// The screens in place, outermost first.
 std::vector<std::function<void()>>& redessins() {
-  static std::vector<std::function<void()>> pile;  // NOLINT: the console's own state
-  return pile;
+  return plateforme::redessinsCourants();
 }
 
 // A fresh screen, colours included: the old layout's coloured cells must not show through. The

@@ -15,6 +15,8 @@ class SansPeripherique final : public Peripherique {
 SansPeripherique aucun;        // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 Ecran ecran;                   // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 Peripherique* actif = &aucun;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+std::vector<std::function<void()>>
+    redessins;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 
@@ -32,6 +34,9 @@ Ecran& ecranCourant() {
 }
 Peripherique& peripheriqueCourant() {
   return *actif;
+}
+std::vector<std::function<void()>>& redessinsCourants() {
+  return redessins;
 }
 
 }  // namespace plateforme

@@ -2,7 +2,9 @@
 // The one console of the run: the screen model the game draws on, and the device that shows it
 // and gives keys (the real terminal, or a scripted one in tests).
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "plateforme/clavier.hpp"
 #include "plateforme/ecran.hpp"
@@ -52,5 +54,7 @@ class SessionConsole {
 
 Ecran& ecranCourant();
 Peripherique& peripheriqueCourant();
+// The screens in view, outermost first: after a change of layout each draws itself again.
+std::vector<std::function<void()>>& redessinsCourants();
 
 }  // namespace plateforme
