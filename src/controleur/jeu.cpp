@@ -14,6 +14,7 @@
 #include "modele/random.hpp"
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
+#include "vue/aideJeu.hpp"
 #include "vue/bateau.hpp"
 #include "vue/score.hpp"
 #include "vue/vue.hpp"
@@ -43,6 +44,11 @@ struct Partie {
   bool flottesAffichees = false;
   MarquesAffichees marquesCible{};
   MarquesAffichees marquesJoueur{};
+  // With --aide-jeu: the results of the exchange under way, said once both shots are in, and
+  // whether the message line holds a refusal to blank at the next key.
+  std::string resultatHumain{};
+  std::string resultatOrdi{};
+  bool refusAffiche = false;
   // Asked at each use: a resize may have changed the layout since the last key.
   const Disposition& ecran() const { return disposition(reglages); }
 };
@@ -78,6 +84,29 @@ void afficherTour(Partie& pPartie) {
   afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup),
                 pPartie.ecran());
   afficherTouchesJeu(pPartie.ecran());
+  if (pPartie.reglages.aideJeu)
+    afficherEtatFlottes(pPartie.param, pPartie.nbBateau, pPartie.reglages);
+}
+
+void direAide(Partie& pPartie, std::string_view pTexte) {
+  afficherMessageAide(pTexte, pPartie.reglages);
+}
+
+// A shot that went in: the first of an exchange blanks the last exchange's line, the second
+// says both results.
+void direResultat(Partie& pPartie, bool pHumain, int pCode) {
+  if (!pPartie.reglages.aideJeu) return;
+  TJoueur& humain = *pPartie.param.joueur1;
+  TJoueur& ordi = *pPartie.param.joueur2;
+  if (pPartie.resultatHumain.empty() && pPartie.resultatOrdi.empty()) direAide(pPartie, "");
+  (pHumain ? pPartie.resultatHumain : pPartie.resultatOrdi) =
+      pHumain ? resultatDuTir(pCode, humain, ordi, pPartie.nbBateau)
+              : resultatDuTir(pCode, ordi, humain, pPartie.nbBateau);
+  if (pPartie.resultatHumain.empty() || pPartie.resultatOrdi.empty()) return;
+  direAide(pPartie,
+           trAvec("Vous: %s   Ordinateur: %s", {pPartie.resultatHumain, pPartie.resultatOrdi}));
+  pPartie.resultatHumain.clear();
+  pPartie.resultatOrdi.clear();
 }
 
 // --- The human's keys other than aiming and firing ---
@@ -167,17 +196,31 @@ void coupHumain(Partie& pPartie) {
   pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
       MARQUE_INCONNUE;
   const int touche = toucheOuClic(lue, pPartie);
+  // A refusal lasts until the next key.
+  if (pPartie.refusAffiche) {
+    direAide(pPartie, "");
+    pPartie.refusAffiche = false;
+  }
   if (deplacerCurseur(&pPartie.curseurX, &pPartie.curseurY, touche)) return;
   if (touche == TOUCHE_ENTREE) {
     pPartie.dernierTirX = pPartie.curseurX;
     pPartie.dernierTirY = pPartie.curseurY;
-    tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour,
-        codeCase(pPartie.curseurY, pPartie.curseurX));
+    const int code = codeCase(pPartie.curseurY, pPartie.curseurX);
+    const int avant = pPartie.joueurTour;
+    tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour, code);
+    if (pPartie.joueurTour != avant) {
+      direResultat(pPartie, true, code);
+    } else if (pPartie.reglages.aideJeu) {
+      direAide(pPartie, tr("Case deja visee"));
+      pPartie.refusAffiche = true;
+    }
     return;
   }
   if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
     annulerCoup(param, &pPartie.joueurTour, pPartie.ecran());
     pPartie.flottesAffichees = false;
+    pPartie.resultatHumain.clear();
+    pPartie.resultatOrdi.clear();
   }
   if (estTouche(touche, 's')) {
     sauvegarder(pPartie);
@@ -191,7 +234,9 @@ void coupHumain(Partie& pPartie) {
 void coupOrdinateur(Partie& pPartie) {
   const int code = choisirTir(pPartie.reglages.niveau, *pPartie.param.joueur2->pileCoup,
                               pPartie.param.joueur1->mBateauxDuJoueur);
+  const int avant = pPartie.joueurTour;
   tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour, code);
+  if (pPartie.joueurTour != avant) direResultat(pPartie, false, code);
   pPartie.curseurX = 1;
   pPartie.curseurY = 1;
 }

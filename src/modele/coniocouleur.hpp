@@ -107,9 +107,11 @@ int pageDerniereTouche();
 std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its leading integer; nothing when the line does not begin with a
 // number that fits an int. Blank lines are skipped; the rest of the line is dropped.
-std::optional<int> saisirNombre();
+std::optional<int> saisirNombre(bool pEchap = false);
 // Reads a typed line and gives its first word, cut to 14 characters; blank lines are skipped.
-std::string saisirMot();
+std::string saisirMot(bool pEchap = false);
+// Thrown by the two prompts above, given pEchap, when the player presses Escape on them.
+struct SaisieAbandonnee {};
 
 // Ends the program with this exit status, the terminal restored on the way out; a message is
 // then printed on standard error.
