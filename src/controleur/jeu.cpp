@@ -44,10 +44,9 @@ struct Partie {
   bool flottesAffichees = false;
   MarquesAffichees marquesCible{};
   MarquesAffichees marquesJoueur{};
-  // With --aide-jeu: the results of the exchange under way, said once both shots are in, and
-  // whether the message line holds a refusal to blank at the next key.
+  // With --aide-jeu: the player's result waiting for the computer's reply, and whether the
+  // message line holds a refusal to blank at the next key.
   std::string resultatHumain{};
-  std::string resultatOrdi{};
   bool refusAffiche = false;
   // Asked at each use: a resize may have changed the layout since the last key.
   const Disposition& ecran() const { return disposition(reglages); }
@@ -92,21 +91,23 @@ void direAide(Partie& pPartie, std::string_view pTexte) {
   afficherMessageAide(pTexte, pPartie.reglages);
 }
 
-// A shot that went in: the first of an exchange blanks the last exchange's line, the second
-// says both results.
+// A shot that went in. As the player meets it an exchange is their shot and the computer's
+// reply: the player's shot blanks the last exchange's line, the reply says both results (alone
+// when the computer opens the game).
 void direResultat(Partie& pPartie, bool pHumain, int pCode) {
   if (!pPartie.reglages.aideJeu) return;
-  TJoueur& humain = *pPartie.param.joueur1;
-  TJoueur& ordi = *pPartie.param.joueur2;
-  if (pPartie.resultatHumain.empty() && pPartie.resultatOrdi.empty()) direAide(pPartie, "");
-  (pHumain ? pPartie.resultatHumain : pPartie.resultatOrdi) =
-      pHumain ? resultatDuTir(pCode, humain, ordi, pPartie.nbBateau)
-              : resultatDuTir(pCode, ordi, humain, pPartie.nbBateau);
-  if (pPartie.resultatHumain.empty() || pPartie.resultatOrdi.empty()) return;
-  direAide(pPartie,
-           trAvec("Vous: %s   Ordinateur: %s", {pPartie.resultatHumain, pPartie.resultatOrdi}));
+  const TJoueur& humain = *pPartie.param.joueur1;
+  const TJoueur& ordi = *pPartie.param.joueur2;
+  if (pHumain) {
+    direAide(pPartie, "");
+    pPartie.resultatHumain = resultatDuTir(pCode, humain, ordi, pPartie.nbBateau);
+    return;
+  }
+  const std::string reponse = resultatDuTir(pCode, ordi, humain, pPartie.nbBateau);
+  direAide(pPartie, pPartie.resultatHumain.empty()
+                        ? trAvec("Ordinateur: %s", {reponse})
+                        : trAvec("Vous: %s   Ordinateur: %s", {pPartie.resultatHumain, reponse}));
   pPartie.resultatHumain.clear();
-  pPartie.resultatOrdi.clear();
 }
 
 // --- The human's keys other than aiming and firing ---
@@ -220,7 +221,6 @@ void coupHumain(Partie& pPartie) {
     annulerCoup(param, &pPartie.joueurTour, pPartie.ecran());
     pPartie.flottesAffichees = false;
     pPartie.resultatHumain.clear();
-    pPartie.resultatOrdi.clear();
   }
   if (estTouche(touche, 's')) {
     sauvegarder(pPartie);

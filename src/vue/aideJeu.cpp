@@ -1,6 +1,7 @@
 #include "vue/aideJeu.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <string>
 
@@ -26,7 +27,7 @@ struct PlaceAide {
 };
 
 constexpr PlaceAide PLACE_DECRITE{10, 60, 37, 20, 2, 6, false, {1, 44}, 109};
-constexpr PlaceAide PLACE_COMPACTE{36, 76, 2, 5, 1, 12, true, {1, 23}, 79};
+constexpr PlaceAide PLACE_COMPACTE{36, 76, 3, 5, 1, 12, true, {1, 23}, 79};
 
 const PlaceAide& placeAide(const Reglages& pReglages) {
   return &disposition(pReglages) == &DISPOSITION_COMPACTE ? PLACE_COMPACTE : PLACE_DECRITE;
@@ -66,7 +67,9 @@ std::string coupe(std::string_view pTexte, int pCellules) {
 std::string entree(const TInfoBateau& pBateau, EtatBateau pEtat, const PlaceAide& pPlace) {
   const std::string nom = nomDuType(pBateau.mType);
   const std::string longueur = std::to_string(static_cast<int>(pBateau.mType));
-  if (pPlace.court) return nom.substr(0, 1) + longueur + " " + glyphe(pEtat);
+  // The initial as the marks of --marques show it on the ships: upper case.
+  const char initiale = static_cast<char>(std::toupper(static_cast<unsigned char>(nom[0])));
+  if (pPlace.court) return std::string(1, initiale) + longueur + " " + glyphe(pEtat);
   return std::string(1, glyphe(pEtat)) + " " + nom + " " + longueur;
 }
 
