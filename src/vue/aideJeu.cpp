@@ -27,7 +27,7 @@ struct PlaceAide {
 };
 
 constexpr PlaceAide PLACE_DECRITE{10, 60, 37, 20, 2, 6, false, {1, 44}, 109};
-constexpr PlaceAide PLACE_COMPACTE{36, 76, 3, 5, 1, 12, true, {1, 23}, 79};
+constexpr PlaceAide PLACE_COMPACTE{36, 76, 3, 5, 1, 12, true, {1, 24}, 79};
 
 const PlaceAide& placeAide(const Reglages& pReglages) {
   return &disposition(pReglages) == &DISPOSITION_COMPACTE ? PLACE_COMPACTE : PLACE_DECRITE;
