@@ -91,6 +91,7 @@ int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pCl
 void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages) {
   const auto grille = [&]() -> const Grille& { return disposition(pReglages).grillePlacement; };
   int nbBateau = pNbBateaux;
+  bool refus = false;
   const auto dessiner = [&] {
     const int k = nbBateau - 1;
     afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom,
@@ -106,13 +107,14 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages
   while (nbBateau > 0) {
     const int k = nbBateau - 1;
     dessiner();
-    int touche = lireTouche();
+    // A refusal is said until the next key, or for DUREE_REFUS.
+    const auto lue = refus ? lireToucheAvant(DUREE_REFUS) : lireTouche();
+    if (refus) direRefusPlacement(false, disposition(pReglages));
+    int touche = lue ? *lue : lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
     if (const auto clic = clicDerniereTouche())
       touche = clicDePlacement(pJoueur, k, *clic, grille());
-    // A refusal is said until the next key.
-    const bool refus = pReglages.aideJeu && touche == TOUCHE_ENTREE && !checkPos(pJoueur, k);
-    if (pReglages.aideJeu) direRefusPlacement(false, disposition(pReglages));
+    refus = pReglages.aideJeu && touche == TOUCHE_ENTREE && !checkPos(pJoueur, k);
     if (actionBateau(pJoueur, k, touche)) {
       --nbBateau;
       effacerBateauCourant(disposition(pReglages));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -190,13 +191,18 @@ int toucheOuClic(int pTouche, Partie& pPartie) {
 void coupHumain(Partie& pPartie) {
   Tparam& param = pPartie.param;
   afficherCurseur(pPartie);
-  const int lue = lireTouche();
+  std::optional<int> lue = pPartie.refusAffiche ? lireToucheAvant(DUREE_REFUS) : lireTouche();
+  if (!lue) {  // the refusal said long enough
+    direAide(pPartie, "");
+    pPartie.refusAffiche = false;
+    lue = lireTouche();
+  }
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
   afficherCaractereDansGrille(YELLOW, BLACK, ' ', pPartie.ecran().grilleCible, pPartie.curseurY,
                               pPartie.curseurX);
   pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
       MARQUE_INCONNUE;
-  const int touche = toucheOuClic(lue, pPartie);
+  const int touche = toucheOuClic(*lue, pPartie);
   // A refusal lasts until the next key.
   if (pPartie.refusAffiche) {
     direAide(pPartie, "");

@@ -87,6 +87,17 @@ int lireTouche() {
   }
 }
 
+std::optional<int> lireToucheAvant(std::chrono::milliseconds pDelai) {
+  const auto fin = std::chrono::steady_clock::now() + pDelai;
+  for (;;) {
+    const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
+        fin - std::chrono::steady_clock::now());
+    const auto code = peripheriqueCourant().lireCodeAvant(ecranCourant(), reste);
+    if (code != plateforme::CODE_DISPOSITION) return code;
+    if (!redessins().empty()) redessinerTout();
+  }
+}
+
 plateforme::Touche lireToucheEtCaractere() {
   lireTouche();
   return peripheriqueCourant().derniereTouche();

@@ -2,6 +2,7 @@
 // The console the game draws on: 110 x 45 cells, one cursor, one current attribute
 // (foreground | background << 4), keys one at a time and typed answers.
 
+#include <chrono>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -84,6 +85,8 @@ int rangeeCurseur();
 // window crosses a size where the layout changes, the screen is blanked and drawn again by the
 // screens in place (see Redessin) before the wait goes on.
 int lireTouche();
+// The same, or nothing when no key came within pDelai.
+std::optional<int> lireToucheAvant(std::chrono::milliseconds pDelai);
 
 // True while the game is drawn in the compact layout: the window is smaller than 110 x 45, or
 // the compact layout was asked for.

@@ -9,6 +9,11 @@
 #include "modele/structures.hpp"
 #include "vue/disposition.hpp"
 
+#include <chrono>
+
+// How long a refusal is said when no key comes first.
+inline constexpr std::chrono::milliseconds DUREE_REFUS{2000};
+
 enum class EtatBateau { aFlot, touche, coule };
 
 // How the shots of pTireur left ship pIdBateau of pCible.
