@@ -71,6 +71,8 @@ constexpr auto OPTIONS = std::to_array<DescriptionOption>({
      RoleOption::reglage, activer<&Reglages::garderCurseur>, true},
     {"vi", '\0', nullptr, "h, j, k, l as Left, Down, Up, Right (not in typed answers)",
      RoleOption::reglage, activer<&Reglages::vi>, true},
+    {"aide-jeu", '\0', nullptr, "fleets' status, said results and refusals, Escape in settings",
+     RoleOption::reglage, activer<&Reglages::aideJeu>, true},
     {"compact", '\0', nullptr, "the 80 x 24 layout at any size (the one used below 110 x 45)",
      RoleOption::reglage, activer<&Reglages::compact>},
     {"moderne", '\0', nullptr, "all of", RoleOption::moderne},

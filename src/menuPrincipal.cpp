@@ -45,6 +45,15 @@ void afficherStatistiques(const TPile& pPile) {
   ecrire("\n" + trAvec("Tirs rates: %d", {std::to_string(nbtir - nbtouch)}));
 }
 
+// With --aide-jeu the last wait after a game says it waits, on the screen as it is.
+void attendreApresPartie(const Reglages& pReglages) {
+  if (pReglages.aideJeu) {
+    textcolor(YELLOW);
+    ecrire(std::string("\n\n") + tr("Appuyez sur une touche pour continuer..."));
+  }
+  lireTouche();
+}
+
 void nouvellePartie(EtatMenu& pEtat) {
   if (pEtat.aLib == 0) {
     setParamParDef(pEtat.parametre);
@@ -65,7 +74,7 @@ void nouvellePartie(EtatMenu& pEtat) {
     clrscr();
   }
   libererSiTenu(pEtat);
-  lireTouche();
+  attendreApresPartie(pEtat.reglages);
 }
 
 void chargerPartie(EtatMenu& pEtat) {
@@ -99,7 +108,7 @@ void chargerPartie(EtatMenu& pEtat) {
     lireTouche();
     return;
   }
-  lireTouche();
+  attendreApresPartie(pEtat.reglages);
 }
 
 void meilleursScores(const Disposition& pEcran) {

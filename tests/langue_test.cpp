@@ -2,6 +2,7 @@
 // ids, and a whole game in English in a real terminal with no locale set.
 
 #include "plateforme/langue.hpp"
+#include "controleur/partieDeTest.hpp"
 
 #include <gtest/gtest.h>
 
@@ -27,20 +28,21 @@ const std::string CATALOGUES = std::string(KORVANE_CONSTRUCTION) + "/locale";
 
 // A language's texts: the main menu's hint, first entry (chosen) and last; the new-game menu's
 // entries (the first chosen); the key line; the labels of both players' panels; the quit
-// question's answers ("Non" chosen); the count of ships to place, one left.
+// question's answers ("Non" chosen); the count of ships to place, one left; with --aide-jeu, a
+// sinking said and the refused shot.
 struct Textes {
   const char *langue, *indication, *premiere, *derniere, *jouer, *parametres, *retour, *touches;
-  const char *score, *tirs, *reussis, *oui, *non, *reste;
+  const char *score, *tirs, *reussis, *oui, *non, *reste, *coule, *refus;
 };
 
 const Textes TEXTES[] = {
     {"en", "Move with the arrow keys", "-> New game", "   Quit", "-> Play", "   Settings",
      "   Back", "S: Save /// Z: Undo /// Q: Quit", "Score: ", "Shots fired: ", "Hits: ", "  Yes",
-     "->No", "1 ship left to place"},
+     "->No", "1 ship left to place", "You: D2: sunk (tug)", "Cell already fired at"},
     {"fr", "Déplacement avec les touches fléchées", "-> Nouvelle partie", "   Quitter", "-> Jouer",
      "   Paramètres", "   Retour", "S : Sauvegarder /// Z : Annuler le coup /// Q : Quitter",
      "Score : ", "Tirs effectués : ", "Tirs réussis : ", "  Oui", "->Non",
-     "Il reste 1 bateau à placer"},
+     "Il reste 1 bateau à placer", "Vous : D2 : coulé (remorqueur)", "Case déjà visée"},
 };
 
 void PrintTo(const Textes& pTextes, std::ostream* pFlux) {
@@ -104,6 +106,15 @@ TEST_P(Langue, ChaqueEcranASesTextesASaPlace) {
   // Padded in cells to the widest count, however many bytes its letters take.
   EXPECT_EQ(texte(d.infoPlacement.x, d.infoPlacement.rangeeCompte, 30),
             std::string(t.reste) + std::string(30 - plateforme::largeurUtf8(t.reste), ' '));
+  // --aide-jeu, the computer to play: the computer's tug (D2, E2) sunk at D2, then D2 refused.
+  Tparam partie = partie::nouvellePartie();
+  partie.aCommence = 1;
+  partie::tirerDeja(*partie.joueur1, *partie.joueur2, 25);
+  reglages.aideJeu = true;
+  TerminalScripte aide{partie::viserEtTirer(24), partie::viserEtTirer(24)};
+  executer(aide, [&] { jouer(partie, 1, reglages); });
+  EXPECT_EQ(texte(aide.vues()[1], 1, compact ? 24 : 44, largeur(t.coule)), t.coule);
+  EXPECT_EQ(texte(aide.vues()[2], 1, compact ? 24 : 44, largeur(t.refus)), t.refus);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnAnglaisEtEnFrancais, Langue,

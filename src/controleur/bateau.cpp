@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "controleur/selection.hpp"
 #include "modele/bateau.hpp"
@@ -12,6 +13,7 @@
 #include "modele/coup.hpp"
 #include "modele/parametre.hpp"
 #include "modele/random.hpp"
+#include "vue/aideJeu.hpp"
 #include "vue/bateau.hpp"
 #include "vue/vue.hpp"
 #include "vue/vueGrille.hpp"
@@ -89,6 +91,7 @@ int clicDePlacement(TJoueur& pJoueur, int pIdBateau, const plateforme::Clic& pCl
 void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages) {
   const auto grille = [&]() -> const Grille& { return disposition(pReglages).grillePlacement; };
   int nbBateau = pNbBateaux;
+  bool refus = false;
   const auto dessiner = [&] {
     const int k = nbBateau - 1;
     afficherInfoPlacement(nbBateau, pJoueur.mBateauxDuJoueur[static_cast<std::size_t>(k)].mNom,
@@ -104,14 +107,19 @@ void placementManuel(TJoueur& pJoueur, int pNbBateaux, const Reglages& pReglages
   while (nbBateau > 0) {
     const int k = nbBateau - 1;
     dessiner();
-    int touche = lireTouche();
+    // A refusal is said until the next key, or for DUREE_REFUS.
+    const auto lue = refus ? lireToucheAvant(DUREE_REFUS) : lireTouche();
+    if (refus) direRefusPlacement(false, disposition(pReglages));
+    int touche = lue ? *lue : lireTouche();
     if (touche == TOUCHE_R) touche = TOUCHE_TOURNER;
     if (const auto clic = clicDerniereTouche())
       touche = clicDePlacement(pJoueur, k, *clic, grille());
+    refus = pReglages.aideJeu && touche == TOUCHE_ENTREE && !checkPos(pJoueur, k);
     if (actionBateau(pJoueur, k, touche)) {
       --nbBateau;
       effacerBateauCourant(disposition(pReglages));
     }
+    if (refus) direRefusPlacement(true, disposition(pReglages));
   }
   resetGrille(grille());
 }
@@ -167,17 +175,17 @@ bool dansIntervalle(const std::optional<int>& pValeur, int pMin, int pMax) {
 }
 
 // An answer that is no number is refused like a number out of range.
-int demanderNbInstances() {
+int demanderNbInstances(bool pEchap) {
   clrscr();
   ecrire(std::string("\n\n") + tr("Vous avez au maximum 3 bateaux par type."));
   ecrire(std::string("\n") + tr("Saisir le nombre d'instances de bateau par type: "));
-  std::optional<int> nombre = saisirNombre();
+  std::optional<int> nombre = saisirNombre(pEchap);
   while (!dansIntervalle(nombre, 1, NB_INSTANCES_MAX)) {
     clrscr();
     ecrire(std::string("\n\n") +
            tr("Erreur le nombre d'instances de bateau par type doit etre compris entre 1 & 3"));
     ecrire(std::string("\n") + tr("Saisir le nombre d'instances de bateau par type: "));
-    nombre = saisirNombre();
+    nombre = saisirNombre(pEchap);
   }
   return *nombre;
 }
@@ -194,24 +202,24 @@ void afficherCodesCouleur() {
 }
 
 // Only the question is repeated: the colour list stays on screen above it.
-int demanderCouleur() {
+int demanderCouleur(bool pEchap) {
   std::optional<int> code;
   do {
     ecrire(std::string("\n") + tr("Saisir le code couleur de votre bateau:"));
-    code = saisirNombre();
+    code = saisirNombre(pEchap);
   } while (!dansIntervalle(code, COULEUR_MIN, COULEUR_MAX));
   return *code;
 }
 
-void demanderBateau(Tparam& pParam, int pIdBateau, EType pType, int pIndice) {
+void demanderBateau(Tparam& pParam, int pIdBateau, EType pType, int pIndice, bool pEchap) {
   clrscr();
   afficherCodesCouleur();
   ecrire("\n\n-----");
   afficherType(pType);
   ecrire(std::to_string(pIndice + 1) + "-----");
-  const int couleur = demanderCouleur();
+  const int couleur = demanderCouleur(pEchap);
   ecrire(std::string("\n") + tr("Saisir le nom de votre bateau:"));
-  const std::string nom = saisirMot();
+  const std::string nom = saisirMot(pEchap);
   setIemeInfoBateauTParam(pIdBateau, pParam, nom, couleur, pType);
 }
 
@@ -222,20 +230,26 @@ constexpr int COULEUR_PREMIERE_INSTANCE = MAGENTA;
 }  // namespace
 
 // Both fleets are rebuilt type by type, each type's instances in order, so that the longest
-// ships come last in the fleet and are placed first.
-void parametrerPartie(Tparam& pParam) {
-  const int n = demanderNbInstances();
-  libererParam(pParam);
-  newTParam(n, pParam);
+// ships come last in the fleet and are placed first. The new set takes the old one's place only
+// once every answer is in, so that a dialogue left by Escape changes nothing.
+void parametrerPartie(Tparam& pParam, bool pEchap) {
+  const int n = demanderNbInstances(pEchap);
+  Tparam nouveau;
+  nouveau.aCommence = pParam.aCommence;
+  newTParam(n, nouveau);
   int idBat = 0;
   for (EType type : TYPES) {
-    for (int indice = 0; indice < n; ++indice) demanderBateau(pParam, idBat++, type, indice);
+    for (int indice = 0; indice < n; ++indice) {
+      demanderBateau(nouveau, idBat++, type, indice, pEchap);
+    }
   }
   idBat = 4 * n;
   for (EType type : TYPES) {
     for (int indice = 0; indice < n; ++indice) {
-      setIemeInfoBateauTParam(idBat++, pParam, NOM_BATEAU_ORDINATEUR,
+      setIemeInfoBateauTParam(idBat++, nouveau, NOM_BATEAU_ORDINATEUR,
                               COULEUR_PREMIERE_INSTANCE + indice, type);
     }
   }
+  libererParam(pParam);
+  pParam = std::move(nouveau);
 }

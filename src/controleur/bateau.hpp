@@ -10,5 +10,6 @@ bool checkPos(const TJoueur& pJoueur, int pIdBateau);
 bool estAlea(const Reglages& pReglages);
 void placerBateau(Tparam& pParametre, const Reglages& pReglages);
 void placementAlea(TJoueur& pJoueur, int pNbBateau);
-void parametrerPartie(Tparam& pParam);
+// With pEchap, Escape on any prompt leaves the settings as they were (SaisieAbandonnee).
+void parametrerPartie(Tparam& pParam, bool pEchap = false);
 void checkBateauxCoules(int pNbBateau, TJoueur& pTireur, TJoueur& pCible);

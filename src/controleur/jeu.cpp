@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "modele/random.hpp"
 #include "modele/sauv.hpp"
 #include "modele/score.hpp"
+#include "vue/aideJeu.hpp"
 #include "vue/bateau.hpp"
 #include "vue/score.hpp"
 #include "vue/vue.hpp"
@@ -43,6 +45,10 @@ struct Partie {
   bool flottesAffichees = false;
   MarquesAffichees marquesCible{};
   MarquesAffichees marquesJoueur{};
+  // With --aide-jeu: the player's result waiting for the computer's reply, and whether the
+  // message line holds a refusal to blank at the next key.
+  std::string resultatHumain{};
+  bool refusAffiche = false;
   // Asked at each use: a resize may have changed the layout since the last key.
   const Disposition& ecran() const { return disposition(reglages); }
 };
@@ -78,6 +84,31 @@ void afficherTour(Partie& pPartie) {
   afficherScore(getScore(*ordi.pileCoup), 2, getTouche(*ordi.pileCoup), getNbTir(*ordi.pileCoup),
                 pPartie.ecran());
   afficherTouchesJeu(pPartie.ecran());
+  if (pPartie.reglages.aideJeu)
+    afficherEtatFlottes(pPartie.param, pPartie.nbBateau, pPartie.reglages);
+}
+
+void direAide(Partie& pPartie, std::string_view pTexte) {
+  afficherMessageAide(pTexte, pPartie.reglages);
+}
+
+// A shot that went in. As the player meets it an exchange is their shot and the computer's
+// reply: the player's shot blanks the last exchange's line, the reply says both results (alone
+// when the computer opens the game).
+void direResultat(Partie& pPartie, bool pHumain, int pCode) {
+  if (!pPartie.reglages.aideJeu) return;
+  const TJoueur& humain = *pPartie.param.joueur1;
+  const TJoueur& ordi = *pPartie.param.joueur2;
+  if (pHumain) {
+    direAide(pPartie, "");
+    pPartie.resultatHumain = resultatDuTir(pCode, humain, ordi, pPartie.nbBateau);
+    return;
+  }
+  const std::string reponse = resultatDuTir(pCode, ordi, humain, pPartie.nbBateau);
+  direAide(pPartie, pPartie.resultatHumain.empty()
+                        ? trAvec("Ordinateur: %s", {reponse})
+                        : trAvec("Vous: %s   Ordinateur: %s", {pPartie.resultatHumain, reponse}));
+  pPartie.resultatHumain.clear();
 }
 
 // --- The human's keys other than aiming and firing ---
@@ -160,24 +191,42 @@ int toucheOuClic(int pTouche, Partie& pPartie) {
 void coupHumain(Partie& pPartie) {
   Tparam& param = pPartie.param;
   afficherCurseur(pPartie);
-  const int lue = lireTouche();
+  std::optional<int> lue = pPartie.refusAffiche ? lireToucheAvant(DUREE_REFUS) : lireTouche();
+  if (!lue) {  // the refusal said long enough
+    direAide(pPartie, "");
+    pPartie.refusAffiche = false;
+    lue = lireTouche();
+  }
   // Erasing leaves YELLOW on BLACK current, the colour of the save message and of the question.
   afficherCaractereDansGrille(YELLOW, BLACK, ' ', pPartie.ecran().grilleCible, pPartie.curseurY,
                               pPartie.curseurX);
   pPartie.marquesCible[static_cast<std::size_t>(codeCase(pPartie.curseurY, pPartie.curseurX))] =
       MARQUE_INCONNUE;
-  const int touche = toucheOuClic(lue, pPartie);
+  const int touche = toucheOuClic(*lue, pPartie);
+  // A refusal lasts until the next key.
+  if (pPartie.refusAffiche) {
+    direAide(pPartie, "");
+    pPartie.refusAffiche = false;
+  }
   if (deplacerCurseur(&pPartie.curseurX, &pPartie.curseurY, touche)) return;
   if (touche == TOUCHE_ENTREE) {
     pPartie.dernierTirX = pPartie.curseurX;
     pPartie.dernierTirY = pPartie.curseurY;
-    tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour,
-        codeCase(pPartie.curseurY, pPartie.curseurX));
+    const int code = codeCase(pPartie.curseurY, pPartie.curseurX);
+    const int avant = pPartie.joueurTour;
+    tir(*param.joueur1, *param.joueur2, &pPartie.joueurTour, code);
+    if (pPartie.joueurTour != avant) {
+      direResultat(pPartie, true, code);
+    } else if (pPartie.reglages.aideJeu) {
+      direAide(pPartie, tr("Case deja visee"));
+      pPartie.refusAffiche = true;
+    }
     return;
   }
   if (estTouche(touche, 'z') && param.aCommence < pPartie.joueurTour) {
     annulerCoup(param, &pPartie.joueurTour, pPartie.ecran());
     pPartie.flottesAffichees = false;
+    pPartie.resultatHumain.clear();
   }
   if (estTouche(touche, 's')) {
     sauvegarder(pPartie);
@@ -191,7 +240,9 @@ void coupHumain(Partie& pPartie) {
 void coupOrdinateur(Partie& pPartie) {
   const int code = choisirTir(pPartie.reglages.niveau, *pPartie.param.joueur2->pileCoup,
                               pPartie.param.joueur1->mBateauxDuJoueur);
+  const int avant = pPartie.joueurTour;
   tir(*pPartie.param.joueur2, *pPartie.param.joueur1, &pPartie.joueurTour, code);
+  if (pPartie.joueurTour != avant) direResultat(pPartie, false, code);
   pPartie.curseurX = 1;
   pPartie.curseurY = 1;
 }

@@ -37,7 +37,11 @@ void menuParam(Tparam& pParametre, const Reglages& pReglages) {
     if (choix == 1) {
       lireParam(pParametre);
     } else if (choix == 2) {
-      parametrerPartie(pParametre);
+      try {
+        parametrerPartie(pParametre, pReglages.aideJeu);
+      } catch (const SaisieAbandonnee&) {
+        // Back to this menu, the settings untouched.
+      }
     } else {
       return;
     }

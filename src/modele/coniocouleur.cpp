@@ -85,6 +85,17 @@ int lireTouche() {
   }
 }
 
+std::optional<int> lireToucheAvant(std::chrono::milliseconds pDelai) {
+  const auto fin = std::chrono::steady_clock::now() + pDelai;
+  for (;;) {
+    const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
+        fin - std::chrono::steady_clock::now());
+    const auto code = peripheriqueCourant().lireCodeAvant(ecranCourant(), reste);
+    if (code != plateforme::CODE_DISPOSITION) return code;
+    if (!redessins().empty()) redessinerTout();
+  }
+}
+
 plateforme::Touche lireToucheEtCaractere() {
   lireTouche();
   return peripheriqueCourant().derniereTouche();
@@ -99,21 +110,23 @@ std::optional<plateforme::Clic> clicDerniereTouche() {
 }
 
 namespace {
-std::string lireLigneTapee() {
-  return plateforme::lireLigne(ecranCourant(), lireToucheEtCaractere);
+std::string lireLigneTapee(bool pEchap) {
+  auto ligne = plateforme::lireLigneOuEchap(ecranCourant(), lireToucheEtCaractere, pEchap);
+  if (!ligne) throw SaisieAbandonnee{};
+  return std::move(*ligne);
 }
 }  // namespace
 
-std::optional<int> saisirNombre() {
+std::optional<int> saisirNombre(bool pEchap) {
   for (;;) {
-    const auto lecture = plateforme::lireNombreEnTete(lireLigneTapee());
+    const auto lecture = plateforme::lireNombreEnTete(lireLigneTapee(pEchap));
     if (!lecture.ligneVide) return lecture.valeur;
   }
 }
 
-std::string saisirMot() {
+std::string saisirMot(bool pEchap) {
   for (;;) {
-    if (auto mot = plateforme::premierMot(lireLigneTapee())) return couperNom(*mot);
+    if (auto mot = plateforme::premierMot(lireLigneTapee(pEchap))) return couperNom(*mot);
   }
 }
 

@@ -2,6 +2,7 @@
 // The console the game draws on: 110 x 45 cells, one cursor, one current attribute
 // (foreground | background << 4), keys one at a time and typed answers.
 
+#include <chrono>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -84,6 +85,8 @@ int rangeeCurseur();
 // window crosses a size where the layout changes, the screen is blanked and drawn again by the
 // screens in place (see Redessin) before the wait goes on.
 int lireTouche();
+// The same, or nothing when no key came within pDelai.
+std::optional<int> lireToucheAvant(std::chrono::milliseconds pDelai);
 
 // True while the game is drawn in the compact layout: the window is smaller than 110 x 45, or
 // the compact layout was asked for.
@@ -107,9 +110,11 @@ int pageDerniereTouche();
 std::optional<plateforme::Clic> clicDerniereTouche();
 // Reads a typed line and gives its leading integer; nothing when the line does not begin with a
 // number that fits an int. Blank lines are skipped; the rest of the line is dropped.
-std::optional<int> saisirNombre();
+std::optional<int> saisirNombre(bool pEchap = false);
 // Reads a typed line and gives its first word, cut to 14 characters; blank lines are skipped.
-std::string saisirMot();
+std::string saisirMot(bool pEchap = false);
+// Thrown by the two prompts above, given pEchap, when the player presses Escape on them.
+struct SaisieAbandonnee {};
 
 // Ends the program with this exit status, the terminal restored on the way out; a message is
 // then printed on standard error.

@@ -17,6 +17,7 @@ struct Reglages {
   bool sansCouleur = false;    // NO_COLOR: no colour sent, glyphs and reverse video instead
   bool vi = false;             // h, j, k, l as the arrows wherever a single key is read
   bool compact = false;        // the 80 x 24 layout at any window size
+  bool aideJeu = false;        // fleets' status, said results and refusals, visible waits
   // The language of the texts ("en", "fr", "pt_BR"), NUL-terminated; empty for the described
   // texts. A fixed array keeps the described settings a compile-time value.
   std::array<char, 8> langue{};

@@ -2,7 +2,9 @@
 // The one console of the run: the screen model the game draws on, and the device that shows it
 // and gives keys (the real terminal, or a scripted one in tests).
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,11 @@ class Peripherique {
   // Gives the next key code. When none is waiting, the screen is shown first, then it blocks.
   // Throws FinEntree when input has ended.
   virtual int lireCode(const Ecran& pEcran) = 0;
+  // The same, or nothing once pDelai has passed without a key. A device that cannot time a wait
+  // (a script) gives the next key.
+  virtual std::optional<int> lireCodeAvant(const Ecran& pEcran, std::chrono::milliseconds) {
+    return lireCode(pEcran);
+  }
   // The last key lireCode gave, with the character typed (for a character of several bytes)
   // or the mouse click, when its code is 0.
   virtual Touche derniereTouche() const { return {}; }

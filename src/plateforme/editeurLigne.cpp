@@ -45,6 +45,12 @@ std::string_view sansBlancsEnTete(std::string_view pLigne) {
 }  // namespace
 
 std::string lireLigne(Ecran& pEcran, const std::function<Touche()>& pLireTouche) {
+  return *lireLigneOuEchap(pEcran, pLireTouche, false);
+}
+
+std::optional<std::string> lireLigneOuEchap(Ecran& pEcran,
+                                            const std::function<Touche()>& pLireTouche,
+                                            bool pEchap) {
   std::string ligne;
   pEcran.montrerCurseur(true);
   for (;;) {
@@ -56,6 +62,10 @@ std::string lireLigne(Ecran& pEcran, const std::function<Touche()>& pLireTouche)
       throw;
     }
     if (touche.code == CODE_ENTREE) break;
+    if (pEchap && touche.code == CODE_ECHAP) {
+      pEcran.montrerCurseur(false);
+      return std::nullopt;
+    }
     if (touche.code == CODE_PREFIXE) {  // an arrow: its second code is a letter, not typed text
       pLireTouche();
       continue;

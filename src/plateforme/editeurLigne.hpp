@@ -18,6 +18,10 @@ inline constexpr std::size_t LONGUEUR_LIGNE_MAX = 256;
 // its echo, Enter ends the line and moves the cursor to column 1 of the next row; other keys are
 // ignored. At most LONGUEUR_LIGNE_MAX bytes are kept. The text cursor shows while typing.
 std::string lireLigne(Ecran& pEcran, const std::function<Touche()>& pLireTouche);
+// The same, and with pEchap an Escape abandons the line: nothing, and no newline written.
+std::optional<std::string> lireLigneOuEchap(Ecran& pEcran,
+                                            const std::function<Touche()>& pLireTouche,
+                                            bool pEchap);
 
 // The first blank-delimited word of a line; nothing for a blank line.
 std::optional<std::string> premierMot(std::string_view pLigne);

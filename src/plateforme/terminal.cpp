@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <system_error>
 #include <utility>
@@ -198,6 +199,15 @@ int Terminal::donner(int pCode, const Ecran& pEcran) {
 }
 
 int Terminal::lireCode(const Ecran& pEcran) {
+  return *lireCodeJusqua(pEcran, std::nullopt);
+}
+
+std::optional<int> Terminal::lireCodeAvant(const Ecran& pEcran, std::chrono::milliseconds pDelai) {
+  return lireCodeJusqua(pEcran, std::chrono::steady_clock::now() + pDelai);
+}
+
+std::optional<int> Terminal::lireCodeJusqua(
+    const Ecran& pEcran, std::optional<std::chrono::steady_clock::time_point> pFin) {
   if (suiteFleche_) {
     derniere_ = Touche{*std::exchange(suiteFleche_, std::nullopt), {}, std::nullopt};
     return derniere_.code;
@@ -229,7 +239,14 @@ int Terminal::lireCode(const Ecran& pEcran) {
     if (!attendre(true, 0) || !entreeDisponible_) {
       presenter(pEcran);
       const bool enCours = decodeur_.sequenceEnCours();
-      if (!attendre(true, enCours ? static_cast<int>(DELAI_ECHAP.count()) : -1)) {
+      int delai = enCours ? static_cast<int>(DELAI_ECHAP.count()) : -1;
+      if (!enCours && pFin) {
+        const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
+            *pFin - std::chrono::steady_clock::now());
+        delai = static_cast<int>(std::max<std::chrono::milliseconds::rep>(reste.count(), 0));
+      }
+      if (!attendre(true, delai)) {
+        if (!enCours && pFin) return std::nullopt;
         decodeur_.attendre(DELAI_ECHAP);
         continue;
       }

@@ -29,6 +29,7 @@ class Terminal final : public Peripherique {
   // Ctrl-L repaints the whole screen and is not given; with OPTION_VI, h, j, k and l give the two
   // codes of an arrow, except while a line is typed.
   int lireCode(const Ecran& pEcran) override;
+  std::optional<int> lireCodeAvant(const Ecran& pEcran, std::chrono::milliseconds pDelai) override;
   Touche derniereTouche() const override { return derniere_; }
   void presenter(const Ecran& pEcran) override;
   void preparerConsole() override;
@@ -58,6 +59,9 @@ class Terminal final : public Peripherique {
   void jeterTouches();
   // Waits for input or a signal; false when the wait ended on the time-out.
   bool attendre(bool pAvecEntree, int pDelaiMs);
+  // A key, or nothing at pFin when one is given.
+  std::optional<int> lireCodeJusqua(const Ecran& pEcran,
+                                    std::optional<std::chrono::steady_clock::time_point> pFin);
   void lireEntree();
   int donner(int pCode, const Ecran& pEcran);
 

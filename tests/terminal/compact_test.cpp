@@ -118,3 +118,30 @@ TEST_F(CompactVraiTerminal, LesReglesParPagesPuisLAvisSous80x24) {
   jeu.touches("Down Enter");
   EXPECT_EQ(jeu.attendreStatut(), 0);
 }
+
+// --moderne at 80 x 24: the fleets' status beside the boards, a shot's results and a refusal
+// said at the bottom, the wait after leaving a game said. Keys queue up in the pane until the game
+// reads them.
+TEST_F(CompactVraiTerminal, LAideEnJeuDeModerne) {
+  std::filesystem::create_directories(dossier_.chemin() / "config/korvane");
+  dossier_.ecrireFichier("config/korvane/options", "moderne\n");
+  SessionTmux jeu(dossier_.chemin(), 80, 24,
+                  "XDG_CONFIG_HOME=" + citer((dossier_.chemin() / "config").string()));
+  ASSERT_TRUE(jeu.attendreTexte("Appuyez sur une touche pour commencer"));
+  jeu.touches("x Enter Enter");
+  jeu.taper("Marin");
+  jeu.touches("Enter Down Enter");
+  ASSERT_TRUE(jeu.attendreTexte("S: Sauvegarder"));
+  EXPECT_EQ(rangee(jeu.ecran(), 6).substr(75, 4), "C5 o");
+  jeu.touches("Enter");
+  ASSERT_TRUE(attendreQue([&] { return rangee(jeu.ecran(), 24).rfind("Vous: A1: ", 0) == 0; }));
+  EXPECT_NE(rangee(jeu.ecran(), 24).find("Ordinateur: "), std::string::npos);
+  // The kept cursor stays on A1: a second shot there is refused, said for two seconds.
+  jeu.touches("Enter");
+  ASSERT_TRUE(jeu.attendreTexte("Case deja visee"));
+  EXPECT_TRUE(attendreQue(
+      [&] { return rangee(jeu.ecran(), 24).find_first_not_of(' ') == std::string::npos; }));
+  jeu.touches("q Up Enter x");
+  EXPECT_TRUE(attendreQue(
+      [&] { return rangee(jeu.ecran(), 3) == "Appuyez sur une touche pour continuer..."; }));
+}
