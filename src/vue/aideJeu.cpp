@@ -125,8 +125,8 @@ void afficherEtatFlottes(const Tparam& pParam, int pNbBateaux, const Reglages& p
 
 std::string resultatDuTir(int pCode, const TJoueur& pTireur, const TJoueur& pCible,
                           int pNbBateaux) {
-  const std::string nomCase = std::string(1, static_cast<char>('A' + ligneDeCode(pCode) - 1)) +
-                              std::to_string(colonneDeCode(pCode));
+  std::string nomCase(1, static_cast<char>('A' + ligneDeCode(pCode) - 1));
+  nomCase += std::to_string(colonneDeCode(pCode));
   const int id = bateauSurCase(pCible, pNbBateaux, pCode);
   if (id < 0) return trAvec("%s: a l'eau", {nomCase});
   if (etatBateau(id, pTireur, pCible) != EtatBateau::coule) return trAvec("%s: touche", {nomCase});
