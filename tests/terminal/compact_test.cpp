@@ -23,6 +23,12 @@ class CompactVraiTerminal : public ::testing::Test {
     if (std::system("command -v tmux >/dev/null 2>&1") != 0) GTEST_SKIP() << "tmux is missing";
     dossier_.preparerDonneesDuJeu();
   }
+  // An 80 x 24 game from its start screen to the main menu.
+  void jusquAuMenu(SessionTmux& pJeu) {
+    ASSERT_TRUE(pJeu.attendreTexte("Appuyez sur une touche pour commencer"));
+    pJeu.touches("x");
+    ASSERT_TRUE(pJeu.attendreTexte("-> Nouvelle partie"));
+  }
   DossierTemporaire dossier_;
 };
 
@@ -30,9 +36,8 @@ class CompactVraiTerminal : public ::testing::Test {
 
 TEST_F(CompactVraiTerminal, UnePartieEntiereAvecDesRedimensionnements) {
   SessionTmux jeu(dossier_.chemin(), 80, 24);
-  ASSERT_TRUE(jeu.attendreTexte("Appuyez sur une touche pour commencer"));
-  jeu.touches("x");
-  ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
+  jusquAuMenu(jeu);
+  if (HasFatalFailure()) return;
   jeu.touches("Enter");
   ASSERT_TRUE(jeu.attendreTexte("-> Jouer"));
   jeu.touches("Enter");
@@ -94,9 +99,8 @@ TEST_F(CompactVraiTerminal, UnePartieEntiereAvecDesRedimensionnements) {
 
 TEST_F(CompactVraiTerminal, LesReglesParPagesPuisLAvisSous80x24) {
   SessionTmux jeu(dossier_.chemin(), 80, 24);
-  ASSERT_TRUE(jeu.attendreTexte("Appuyez sur une touche pour commencer"));
-  jeu.touches("x");
-  ASSERT_TRUE(jeu.attendreTexte("-> Nouvelle partie"));
+  jusquAuMenu(jeu);
+  if (HasFatalFailure()) return;
   jeu.touches("Down Down Down Enter");
   ASSERT_TRUE(jeu.attendreTexte("lignes 1-23 sur 47 "));
   for (const auto& [touche, position] : {std::pair{"Space", "lignes 24-46 "},
