@@ -217,7 +217,7 @@ TEST_F(VraiTerminal, PlacementALaMainAvecLesFleches) {
     return std::ranges::all_of(FONDS,
                                [&](const char* f) { return rangeeA.find(f) != std::string::npos; });
   });
-  for (const char* fond : FONDS) EXPECT_NE(rangeeA.find(fond), std::string::npos) << fond;
+  for (const char* fond : FONDS) EXPECT_NE(rangeeA.find(fond), std::string::npos) << fond << rangeeA;
   EXPECT_NE(jeu.ecran().find("Marin"), std::string::npos);
 }
 
